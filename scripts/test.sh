@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what Lodera needs, builds it with AddressSanitizer and
+# UndefinedBehaviorSanitizer and runs every test under them. Any sanitizer
+# report fails the run.
+set -euo pipefail
+src=$(cd "$(dirname "$0")/.." && pwd)
+build="${LODERA_TEST_BUILD:-$src/build-test}"
+"$src/scripts/setup-deps.sh"
+cmake -S "$src" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLODERA_SANITIZE=ON >/dev/null
+cmake --build "$build"
+
+export ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:abort_on_error=0:strict_string_checks=1:detect_stack_use_after_return=1"
+export LSAN_OPTIONS="suppressions=$src/tests/support/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+cd "$build"
+ctest --output-on-failure -j"$(nproc)"
