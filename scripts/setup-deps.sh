@@ -9,7 +9,7 @@ packages=(
   libsqlcipher-dev sqlcipher
   libgtest-dev
   fonts-liberation2 fonts-dejavu-core
-  cups cups-client cups-filters printer-driver-cups-pdf poppler-utils
+  cups cups-client cups-filters printer-driver-cups-pdf poppler-utils libcups2-dev
   xvfb xauth xdotool imagemagick
   clang-14 libclang-rt-14-dev
 )
