@@ -6,6 +6,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include "qstringprint.h"
+
 #include <gtest/gtest.h>
 
 namespace fixture {
