@@ -1,0 +1,270 @@
+#include "report/output/tfrxprinter.h"
+
+#include "report/base/frxunits.h"
+#include "report/output/cupsdriverinfo.h"
+
+#include <QPrintEngine>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include <cups/cups.h>
+
+namespace {
+
+// QPrinter passes these key/value pairs to the print system with the job.
+const auto CupsOptionsKey = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+
+TfrxPrinter::DriverDialog &driverDialog()
+{
+    static TfrxPrinter::DriverDialog dialog;
+    return dialog;
+}
+
+} // namespace
+
+TfrxPrinter::TfrxPrinter(const QString &name, const QString &port)
+    : TfrxCustomPrinter(name, port)
+{
+}
+
+TfrxPrinter::~TfrxPrinter()
+{
+    m_canvas.end();
+}
+
+void TfrxPrinter::setDriverDialog(DriverDialog dialog)
+{
+    driverDialog() = std::move(dialog);
+}
+
+int TfrxPrinter::codeOf(const QPageSize &size)
+{
+    const int id = size.windowsId();
+    if (id > 0 && id != CustomPaper)
+        return id;
+    for (auto it = m_sizes.constBegin(); it != m_sizes.constEnd(); ++it)
+        if (it.value().isEquivalentTo(size))
+            return it.key();
+    return m_nextDriverCode++;
+}
+
+void TfrxPrinter::LoadCapabilities()
+{
+    if (m_prepared)
+        return;
+    const QPrinterInfo info = QPrinterInfo::printerInfo(m_name);
+    if (info.isNull()) {
+        resetLists();
+        return;
+    }
+    m_printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    CupsDriverInfo driver;
+    driver.read(m_name);
+    int resX = driver.resolutionX, resY = driver.resolutionY;
+    if (resX <= 0) {
+        resX = resY = info.supportedResolutions().value(0, m_printer->resolution());
+    }
+    // QPrinter keeps one resolution for both directions.
+    m_printer->setResolution(resX);
+    setResolution(resX, resY);
+
+    const QPageSize def = info.defaultPageSize().isValid() ? info.defaultPageSize() : QPageSize(QPageSize::A4);
+    resetLists();
+    m_sizes.clear();
+    for (const QPageSize &size : info.supportedPageSizes()) {
+        const int code = codeOf(size);
+        if (code == CustomPaper || m_sizes.contains(code))
+            continue;
+        m_sizes.insert(code, size);
+        addPaper(size.name(), code);
+    }
+    m_defaultPaper = codeOf(def);
+    const QSize px = def.sizePixels(resX);
+    m_defaultPaperWidth = px.width() / double(resX) * 25.4;
+    m_defaultPaperHeight = def.sizePixels(resY).height() / double(resY) * 25.4;
+    m_defaultLandscape = driver.defaultLandscape;
+
+    m_binKeywords.clear();
+    for (const CupsInputSlot &slot : driver.inputSlots) {
+        m_binKeywords.insert(slot.bin, slot.keyword);
+        if (slot.bin != DefaultBin)
+            addBin(slot.text, slot.bin);
+    }
+    m_prepared = true;
+    ApplyPageLayout(m_defaultPaper, m_defaultPaperWidth, m_defaultPaperHeight, m_defaultLandscape);
+}
+
+QPageSize TfrxPrinter::pageSizeFor(int code) const
+{
+    if (m_sizes.contains(code))
+        return m_sizes.value(code);
+    const QPageSize::PageSizeId id = QPageSize::id(code);
+    if (id != QPageSize::Custom)
+        return QPageSize(id);
+    double w = 0, h = 0;
+    if (PaperSizeOf(code, w, h))
+        return QPageSize(QSizeF(w, h), QPageSize::Millimeter, QString(), QPageSize::ExactMatch);
+    return QPageSize(QPageSize::A4);
+}
+
+void TfrxPrinter::applyLayout(const QPageSize &size, bool landscape)
+{
+    m_printer->setFullPage(false);
+    m_printer->setPageSize(size);
+    m_printer->setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    const QPageLayout layout = m_printer->pageLayout();
+    m_printer->setPageMargins(layout.minimumMargins(), layout.units());
+}
+
+void TfrxPrinter::readLayout()
+{
+    const int res = m_printer->resolution();
+    setResolution(res, m_resolution.y() > 0 && m_resolution.y() != res ? m_resolution.y() : res);
+    const double rx = m_resolution.x(), ry = m_resolution.y();
+    const QRect paper = m_printer->paperRect(QPrinter::DevicePixel).toRect();
+    const QRect page = m_printer->pageRect(QPrinter::DevicePixel).toRect();
+    m_paperWidth = paper.width() / rx * 25.4;
+    m_paperHeight = paper.height() / ry * 25.4;
+    m_offsetLeft = (page.left() - paper.left()) / rx * 25.4;
+    m_offsetTop = (page.top() - paper.top()) / ry * 25.4;
+    m_offsetRight = m_paperWidth - page.width() / rx * 25.4 - m_offsetLeft;
+    m_offsetBottom = m_paperHeight - page.height() / ry * 25.4 - m_offsetTop;
+}
+
+void TfrxPrinter::ApplyPageLayout(int paperCode, double widthMM, double heightMM, bool landscape)
+{
+    if (!m_printer) {
+        m_paperCode = paperCode;
+        m_landscape = landscape;
+        return;
+    }
+    if (paperCode == CustomPaper) {
+        // The margins of a custom size are those of A4 in the same orientation.
+        applyLayout(pageSizeFor(9), landscape);
+        readLayout();
+        m_paperWidth = widthMM;
+        m_paperHeight = heightMM;
+    } else {
+        applyLayout(pageSizeFor(paperCode), landscape);
+        readLayout();
+    }
+    m_paperCode = paperCode;
+    m_landscape = landscape;
+}
+
+void TfrxPrinter::setInputSlot(int bin)
+{
+    QStringList options = m_printer->printEngine()->property(CupsOptionsKey).toStringList();
+    for (qsizetype i = 0; i + 1 < options.size();) {
+        if (options[i] == QLatin1String("InputSlot"))
+            options.remove(i, 2);
+        else
+            i += 2;
+    }
+    const QString keyword = m_binKeywords.value(bin);
+    if (bin != DefaultBin && !keyword.isEmpty())
+        options << QStringLiteral("InputSlot") << keyword;
+    m_printer->printEngine()->setProperty(CupsOptionsKey, options);
+}
+
+void TfrxPrinter::ApplyPrintLayout(int paperCode, double widthMM, double heightMM, bool landscape,
+                                   int bin, int copies, int duplex)
+{
+    if (!m_printer) {
+        m_paperCode = paperCode;
+        m_landscape = landscape;
+        return;
+    }
+    if (paperCode == CustomPaper) {
+        const QSizeF mm(frxRound(widthMM * 10) / 10.0, frxRound(heightMM * 10) / 10.0);
+        applyLayout(QPageSize(mm, QPageSize::Millimeter, QString(), QPageSize::ExactMatch), landscape);
+    } else {
+        applyLayout(pageSizeFor(paperCode), landscape);
+    }
+    // Job settings: the print system takes them when the job begins.
+    if (!m_canvas.isActive()) {
+        m_printer->setCopyCount(qMax(copies, 1));
+        setInputSlot(m_binOverride != -1 ? m_binOverride : bin);
+        switch (duplex) {
+        case 2: m_printer->setDuplex(QPrinter::DuplexLongSide); break;
+        case 3: m_printer->setDuplex(QPrinter::DuplexShortSide); break;
+        case 4: m_printer->setDuplex(QPrinter::DuplexNone); break;
+        default: break; // 1: the printer's own setting stays
+        }
+    }
+    readLayout();
+    m_paperCode = paperCode;
+    m_landscape = landscape;
+}
+
+void TfrxPrinter::StartJob()
+{
+    m_jobOpen = true;
+    if (!m_printer)
+        return;
+    m_printer->setDocName(m_jobTitle);
+    m_printer->setCreator(QStringLiteral("Lodera"));
+    m_printer->setOutputFileName(m_outputFile);
+}
+
+void TfrxPrinter::StartSheet()
+{
+    if (!m_printer)
+        return;
+    if (!m_canvas.isActive())
+        m_canvas.begin(m_printer.get());
+    else
+        m_printer->newPage();
+}
+
+void TfrxPrinter::EndSheet()
+{
+}
+
+void TfrxPrinter::EndJob()
+{
+    m_canvas.end();
+    m_jobOpen = false;
+    m_binOverride = -1;
+}
+
+void TfrxPrinter::AbortJob()
+{
+    if (m_printer && m_canvas.isActive())
+        m_printer->abort();
+    EndJob();
+}
+
+void TfrxPrinter::StartRawJob()
+{
+    const QByteArray name = m_name.toUtf8();
+    const QByteArray title = m_jobTitle.toUtf8();
+    m_rawJob = cupsCreateJob(CUPS_HTTP_DEFAULT, name.constData(), title.constData(), 0, nullptr);
+    if (m_rawJob > 0)
+        cupsStartDocument(CUPS_HTTP_DEFAULT, name.constData(), m_rawJob, title.constData(), CUPS_FORMAT_RAW, 1);
+}
+
+void TfrxPrinter::WriteRaw(const QByteArray &data)
+{
+    if (m_rawJob > 0)
+        cupsWriteRequestData(CUPS_HTTP_DEFAULT, data.constData(), size_t(data.size()));
+}
+
+void TfrxPrinter::EndRawJob()
+{
+    if (m_rawJob > 0)
+        cupsFinishDocument(CUPS_HTTP_DEFAULT, m_name.toUtf8().constData());
+    m_rawJob = 0;
+}
+
+void TfrxPrinter::ShowDriverDialog()
+{
+    if (!m_printer || !driverDialog())
+        return;
+    int bin = -1;
+    if (driverDialog()(*m_printer, bin)) {
+        if (bin != -1)
+            m_binOverride = bin;
+        readLayout();
+    }
+}

@@ -1,0 +1,72 @@
+#pragma once
+// A real printer: a print queue of the system, reached through QPrinter.
+//
+// The QPrinter object plays the part of the driver's settings record: the
+// paper, orientation, copies and duplex of the next sheets are set on it, and
+// its page and paper rectangles give the unprintable margins. It exists from
+// the first LoadCapabilities that finds the queue; a queue the system cannot
+// describe keeps its two lists at their first entries and is tried again the
+// next time it becomes current.
+//
+// The print job starts on the first sheet: QPainter begins on the printer
+// only once the first sheet's paper is set, and every later sheet is a new
+// page, so each sheet comes out with its own size and orientation. Copies,
+// tray and duplex are job settings of the print system; the values in force
+// when the first sheet starts apply to the whole job (the print loop passes
+// the same copy count for every sheet of a job).
+//
+// OutputFile, when set, receives the job as a PDF file instead of the queue.
+#include "report/output/tfrxcustomprinter.h"
+
+#include <QHash>
+#include <QMap>
+#include <QPageSize>
+
+#include <functional>
+
+class QPrinter;
+
+class TfrxPrinter : public TfrxCustomPrinter
+{
+public:
+    TfrxPrinter(const QString &name, const QString &port);
+    ~TfrxPrinter() override;
+
+    bool IsVirtual() const override { return false; }
+    void LoadCapabilities() override;
+    void AbortJob() override;
+    void StartJob() override;
+    void StartSheet() override;
+    void StartRawJob() override;
+    void EndJob() override;
+    void EndSheet() override;
+    void EndRawJob() override;
+    void WriteRaw(const QByteArray &data) override;
+    void ApplyPageLayout(int paperCode, double widthMM, double heightMM, bool landscape) override;
+    void ApplyPrintLayout(int paperCode, double widthMM, double heightMM, bool landscape,
+                          int bin, int copies, int duplex) override;
+    void ShowDriverDialog() override;
+
+    // The settings dialog of the driver lives in the user-interface layer,
+    // which installs it here. It edits the printer and answers true when
+    // confirmed, with the tray chosen in `bin` (-1 for none).
+    using DriverDialog = std::function<bool(QPrinter &printer, int &bin)>;
+    static void setDriverDialog(DriverDialog dialog);
+
+    QPrinter *qprinter() { return m_printer.get(); }
+    // Keyword of a tray code for the print system, empty when unknown.
+    QString binKeyword(int bin) const { return m_binKeywords.value(bin); }
+
+private:
+    QPageSize pageSizeFor(int code) const;
+    void applyLayout(const QPageSize &size, bool landscape);
+    void readLayout();
+    void setInputSlot(int bin);
+    int codeOf(const QPageSize &size);
+
+    std::unique_ptr<QPrinter> m_printer;
+    QMap<int, QPageSize> m_sizes;
+    QHash<int, QString> m_binKeywords;
+    int m_nextDriverCode = CustomPaper + 1;
+    int m_rawJob = 0;
+};
