@@ -1,11 +1,11 @@
 #include "report/base/frxxmlescape.h"
 
 #include "platform/codec1254.h"
+#include "platform/localeformats.h"
 #include "report/base/frxfloat.h"
 
 #include <QDate>
 #include <QDateTime>
-#include <QLocale>
 
 namespace {
 
@@ -97,9 +97,9 @@ QString ValueToXML(const QVariant &value)
     case QMetaType::Float:
         return frxFloatToStr(value.toDouble());
     case QMetaType::QDate:
-        return QLocale().toString(value.toDate(), QLocale::ShortFormat);
+        return platform::shortDate(value.toDate());
     case QMetaType::QDateTime:
-        return QLocale().toString(value.toDateTime().date(), QLocale::ShortFormat);
+        return platform::shortDate(value.toDateTime().date());
     case QMetaType::QString:
         return EscapeXML(value.toString());
     case QMetaType::Bool:

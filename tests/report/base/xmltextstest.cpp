@@ -180,4 +180,12 @@ INSTANTIATE_TEST_SUITE_P(Table, ValueToXMLTest, ::testing::Values(
     VariantRow{"other_type", QVariant(QStringList{QStringLiteral("x")}), u""}),
     [](const auto &info) { return std::string(info.param.name); });
 
+TEST(ValueToXML, DateIsTheUserShortDate)
+{
+    QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
+    const QDate date(2026, 12, 5);
+    EXPECT_EQ(ValueToXML(QVariant(date)), QStringLiteral("05.12.2026"));
+    EXPECT_EQ(ValueToXML(QVariant(QDateTime(date, QTime(14, 30)))), QStringLiteral("05.12.2026"));
+}
+
 } // namespace
