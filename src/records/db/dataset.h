@@ -212,6 +212,8 @@ private:
     void setState(DatasetState state);
     void emitRowsChanged();
     void emitCurrentChanged();
+    QVariant currentValue(const Field &field) const;
+    void setCurrentValue(Field &field, const QVariant &value);
 
     Connection &m_connection;
     QStringList m_sql;

@@ -1,0 +1,110 @@
+#include "records/db/datevalue.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+
+namespace db {
+namespace {
+
+QString shortDateFormat()
+{
+    const QLocale locale;
+    // The office writes dates with two-digit days and months and four-digit
+    // years; Qt's Turkish short format would drop the leading zero.
+    if (locale.language() == QLocale::Turkish)
+        return QStringLiteral("dd.MM.yyyy");
+    return locale.dateFormat(QLocale::ShortFormat);
+}
+
+const QString timeFormat = QStringLiteral("HH:mm:ss");
+const QString isoDate = QStringLiteral("yyyy-MM-dd");
+const QString isoDateTime = QStringLiteral("yyyy-MM-dd HH:mm:ss");
+
+} // namespace
+
+QString DateValue::toStorage(const QDateTime &value)
+{
+    if (value.time() == QTime(0, 0))
+        return value.date().toString(isoDate);
+    return value.toString(isoDateTime);
+}
+
+QVariant DateValue::fromStorage(const QVariant &stored)
+{
+    if (stored.typeId() != QMetaType::QString)
+        return stored;
+    const QString text = stored.toString();
+    if (text.size() == 10) {
+        const QDate date = QDate::fromString(text, isoDate);
+        if (date.isValid())
+            return QDateTime(date, QTime(0, 0));
+    } else if (text.size() >= 19) {
+        const QDateTime dt = QDateTime::fromString(text.left(19), isoDateTime);
+        if (dt.isValid())
+            return dt;
+    }
+    return stored;
+}
+
+QString DateValue::displayText(const QDateTime &value)
+{
+    const QLocale locale;
+    QString text = locale.toString(value.date(), shortDateFormat());
+    if (value.time() != QTime(0, 0))
+        text += QLatin1Char(' ') + locale.toString(value.time(), timeFormat);
+    return text;
+}
+
+std::optional<QDate> DateValue::parseShortDate(const QString &text)
+{
+    const QString t = text.trimmed();
+    QDate date = QLocale().toDate(t, shortDateFormat());
+    if (!date.isValid()) {
+        // Also without the leading zeros ("1.2.2026") in the Turkish form.
+        static const QRegularExpression dotted(QStringLiteral("^(\\d{1,2})\\.(\\d{1,2})\\.(\\d{4})$"));
+        const auto m = dotted.match(t);
+        if (m.hasMatch() && QLocale().language() == QLocale::Turkish)
+            date = QDate(m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt());
+    }
+    if (!date.isValid())
+        return std::nullopt;
+    return date;
+}
+
+std::optional<QDateTime> DateValue::parse(const QString &text)
+{
+    const QString t = text.trimmed();
+    if (auto date = parseShortDate(t))
+        return QDateTime(*date, QTime(0, 0));
+    const int blank = t.indexOf(QLatin1Char(' '));
+    if (blank > 0) {
+        if (auto date = parseShortDate(t.left(blank))) {
+            const QString rest = t.mid(blank + 1).trimmed();
+            QTime time = QTime::fromString(rest, timeFormat);
+            if (!time.isValid())
+                time = QTime::fromString(rest, QStringLiteral("HH:mm"));
+            if (time.isValid())
+                return QDateTime(*date, time);
+        }
+    }
+    const QVariant iso = fromStorage(t);
+    if (iso.typeId() == QMetaType::QDateTime)
+        return iso.toDateTime();
+    return std::nullopt;
+}
+
+std::optional<QDateTime> DateValue::toDateTime(const QVariant &value)
+{
+    switch (value.typeId()) {
+    case QMetaType::QDate:
+        return QDateTime(value.toDate(), QTime(0, 0));
+    case QMetaType::QDateTime:
+        return value.toDateTime();
+    case QMetaType::QString:
+        return parse(value.toString());
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace db
