@@ -92,7 +92,16 @@ void TfrxXMLWriter::WriteRootItem(TfrxXMLItem *root, TfrxXMLDocument *document)
             reloaded = true;
         }
         const bool children = item->Count() > 0;
-        writeLine(level, QLatin1Char('<') + item->ElementName() + attrPart(item)
+        QString part = attrPart(item);
+        if (children) {
+            // The reader drops one blank before '>' and takes a '/' left at
+            // the end for "no children": keep both from changing the tree.
+            if (part.endsWith(QLatin1Char(' ')))
+                part += QLatin1Char(' ');
+            else if (part.endsWith(QLatin1Char('/')))
+                part += QLatin1String("  ");
+        }
+        writeLine(level, QLatin1Char('<') + item->ElementName() + part
                              + (children ? QLatin1String(">") : QLatin1String("/>")));
         return {item, 0, reloaded};
     };

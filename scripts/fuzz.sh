@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets (tests/fuzz/fuzz_*.cpp) with clang in a build
+# folder of their own and runs each one for SECONDS seconds over its seed
+# corpus tests/fuzz/corpus/<target>/ and the inputs that once broke it,
+# tests/fuzz/regressions/<target>/ (the unit tests replay those). New inputs
+# the fuzzer finds go to the build folder, not into the source tree; a
+# crashing input is kept there as <build>/artifacts/<target>-crash-... and
+# makes the script fail: copy it into the regressions folder once fixed.
+#
+#   bash scripts/fuzz.sh 60          # each target 60 s
+#   LODERA_FUZZ_BUILD=/tmp/f bash scripts/fuzz.sh 30
+set -euo pipefail
+seconds="${1:-60}"
+src=$(cd "$(dirname "$0")/.." && pwd)
+build="${LODERA_FUZZ_BUILD:-$src/build-fuzz}"
+
+if ! command -v clang++-14 >/dev/null; then
+    echo "fuzz.sh: clang++-14 is missing (Debian packages clang-14 and libclang-rt-14-dev)" >&2
+    exit 1
+fi
+
+CC=clang-14 CXX=clang++-14 cmake -S "$src" -B "$build" -G Ninja \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLODERA_FUZZ=ON -DLODERA_TESTS=OFF >/dev/null
+
+targets=()
+for f in "$src"/tests/fuzz/fuzz_*.cpp; do
+    [ -e "$f" ] && targets+=("$(basename "$f" .cpp)")
+done
+if [ "${#targets[@]}" -eq 0 ]; then
+    echo "fuzz.sh: no fuzz targets" >&2
+    exit 1
+fi
+cmake --build "$build" --target "${targets[@]}" -j2
+
+export ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:abort_on_error=0"
+export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+mkdir -p "$build/artifacts"
+failed=0
+for t in "${targets[@]}"; do
+    seeds="$src/tests/fuzz/corpus/$t"
+    work="$build/corpus/$t"
+    regressions="$src/tests/fuzz/regressions/$t"
+    mkdir -p "$work" "$seeds" "$regressions"
+    echo "== $t: ${seconds} s"
+    if ! "$build/bin/$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+            -max_len=16384 -print_final_stats=1 \
+            -artifact_prefix="$build/artifacts/$t-" "$work" "$seeds" "$regressions"; then
+        echo "fuzz.sh: $t failed; inputs in $build/artifacts/" >&2
+        failed=1
+    fi
+done
+exit "$failed"
