@@ -49,7 +49,17 @@ bool QtCanvas::begin(QPaintDevice *device)
     m_painter.setRenderHint(QPainter::Antialiasing, false);
     m_painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     m_painter.setRenderHint(QPainter::TextAntialiasing, true);
+    setOrigin(m_origin);
     return true;
+}
+
+void QtCanvas::setOrigin(QPoint origin)
+{
+    m_origin = origin;
+    if (m_painter.isActive()) {
+        m_painter.resetTransform();
+        m_painter.translate(origin);
+    }
 }
 
 void QtCanvas::end()
@@ -68,7 +78,7 @@ bool QtCanvas::meetsClip(const QRect &rect) const
 {
     if (!m_painter.isActive())
         return false;
-    QRect area(0, 0, m_painter.device()->width(), m_painter.device()->height());
+    QRect area(-m_origin, QSize(m_painter.device()->width(), m_painter.device()->height()));
     if (m_painter.hasClipping())
         area &= m_painter.clipBoundingRect().toAlignedRect();
     return area.intersects(rect);

@@ -6,6 +6,10 @@
 // which is what a printer needs between jobs. Its resolution is the device's
 // logical resolution, or the one set with setResolution() while detached.
 //
+// setOrigin() moves the canvas's (0, 0) to a device point: a printer canvas
+// starts at the corner of the printable area, as printer drivers have always
+// done, while Qt paints from the paper's corner.
+//
 // Text goes out as glyph runs of the measured font at the device height, each
 // glyph at the advance the layout computed. PDF output keeps them as real
 // text, so a printed form can still be searched and copied.
@@ -32,6 +36,9 @@ public:
     QPainter *painter() { return &m_painter; }
 
     void setResolution(int x, int y);
+    // Device point that canvas coordinate (0, 0) maps to; kept across pages.
+    void setOrigin(QPoint origin);
+    QPoint origin() const { return m_origin; }
     int pixelsPerInchX() const override { return m_ppiX; }
     int pixelsPerInchY() const override { return m_ppiY; }
     bool meetsClip(const QRect &rect) const override;
@@ -55,6 +62,7 @@ private:
     QPainter m_painter;
     int m_ppiX = 96;
     int m_ppiY = 96;
+    QPoint m_origin;
     QList<quint32> m_glyphs;
     QList<QPointF> m_positions;
     QList<quint32> m_glyphBuffer;

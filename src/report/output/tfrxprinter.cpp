@@ -109,11 +109,16 @@ QPageSize TfrxPrinter::pageSizeFor(int code) const
 
 void TfrxPrinter::applyLayout(const QPageSize &size, bool landscape)
 {
-    m_printer->setFullPage(false);
+    m_printer->setFullPage(true);
     m_printer->setPageSize(size);
+    m_printer->setPageOrientation(QPageLayout::Portrait);
+    QPageLayout upright = m_printer->pageLayout();
+    upright.setUnits(QPageLayout::Point);
+    const QMarginsF m = upright.minimumMargins();
+    // A sheet turned a quarter counter-clockwise: the upright bottom edge is on the left.
+    m_minMargins = landscape ? QMarginsF(m.bottom(), m.left(), m.top(), m.right()) : m;
     m_printer->setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
-    const QPageLayout layout = m_printer->pageLayout();
-    m_printer->setPageMargins(layout.minimumMargins(), layout.units());
+    m_printer->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
 }
 
 void TfrxPrinter::readLayout()
@@ -122,13 +127,17 @@ void TfrxPrinter::readLayout()
     setResolution(res, m_resolution.y() > 0 && m_resolution.y() != res ? m_resolution.y() : res);
     const double rx = m_resolution.x(), ry = m_resolution.y();
     const QRect paper = m_printer->paperRect(QPrinter::DevicePixel).toRect();
-    const QRect page = m_printer->pageRect(QPrinter::DevicePixel).toRect();
+    const int left = qRound(m_minMargins.left() * rx / 72), top = qRound(m_minMargins.top() * ry / 72);
+    const int right = qRound(m_minMargins.right() * rx / 72), bottom = qRound(m_minMargins.bottom() * ry / 72);
+    const int printableWidth = paper.width() - left - right;
+    const int printableHeight = paper.height() - top - bottom;
     m_paperWidth = paper.width() / rx * 25.4;
     m_paperHeight = paper.height() / ry * 25.4;
-    m_offsetLeft = (page.left() - paper.left()) / rx * 25.4;
-    m_offsetTop = (page.top() - paper.top()) / ry * 25.4;
-    m_offsetRight = m_paperWidth - page.width() / rx * 25.4 - m_offsetLeft;
-    m_offsetBottom = m_paperHeight - page.height() / ry * 25.4 - m_offsetTop;
+    m_offsetLeft = left / rx * 25.4;
+    m_offsetTop = top / ry * 25.4;
+    m_offsetRight = m_paperWidth - printableWidth / rx * 25.4 - m_offsetLeft;
+    m_offsetBottom = m_paperHeight - printableHeight / ry * 25.4 - m_offsetTop;
+    m_canvas.setOrigin(QPoint(left, top));
 }
 
 void TfrxPrinter::ApplyPageLayout(int paperCode, double widthMM, double heightMM, bool landscape)
@@ -211,10 +220,12 @@ void TfrxPrinter::StartSheet()
 {
     if (!m_printer)
         return;
-    if (!m_canvas.isActive())
+    if (!m_canvas.isActive()) {
         m_canvas.begin(m_printer.get());
-    else
+    } else {
         m_printer->newPage();
+        m_canvas.setOrigin(m_canvas.origin());
+    }
 }
 
 void TfrxPrinter::EndSheet()

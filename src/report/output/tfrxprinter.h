@@ -2,8 +2,11 @@
 // A real printer: a print queue of the system, reached through QPrinter.
 //
 // The QPrinter object plays the part of the driver's settings record: the
-// paper, orientation, copies and duplex of the next sheets are set on it, and
-// its page and paper rectangles give the unprintable margins. It exists from
+// paper, orientation, copies and duplex of the next sheets are set on it.
+// The unprintable margins are the driver's for the paper upright; a turned
+// sheet turns them with it (its left margin is the upright bottom one). Qt
+// paints from the paper's corner, so the canvas is moved to the corner of
+// the printable area, where drawing code for printers expects (0, 0). It exists from
 // the first LoadCapabilities that finds the queue; a queue the system cannot
 // describe keeps its two lists at their first entries and is tried again the
 // next time it becomes current.
@@ -20,6 +23,7 @@
 
 #include <QHash>
 #include <QMap>
+#include <QMarginsF>
 #include <QPageSize>
 
 #include <functional>
@@ -65,6 +69,7 @@ private:
     int codeOf(const QPageSize &size);
 
     std::unique_ptr<QPrinter> m_printer;
+    QMarginsF m_minMargins; // unprintable margins of the current layout, points
     QMap<int, QPageSize> m_sizes;
     QHash<int, QString> m_binKeywords;
     int m_nextDriverCode = CustomPaper + 1;
