@@ -127,8 +127,13 @@ public:
     // asked), keeping its own name. Returns the serializer's error lines.
     QStringList AssignFrom(TfrxComponent *source, TfrxWithChildren children = TfrxWithChildren::No);
 
-    // Stored-ness of members that not every kind of component keeps.
+    // Stored-ness of members that not every kind of component keeps. The
+    // serializer asks an invokable Is<Member>Stored() where a class has one.
     virtual bool IsBoundsStored() const { return true; }
+    Q_INVOKABLE bool IsLeftStored() const { return IsBoundsStored(); }
+    Q_INVOKABLE bool IsTopStored() const { return IsBoundsStored(); }
+    Q_INVOKABLE bool IsWidthStored() const { return IsBoundsStored(); }
+    Q_INVOKABLE bool IsHeightStored() const { return IsBoundsStored(); }
     Q_INVOKABLE bool IsFontStored() const { return !m_parentFont; }
 
 protected:
