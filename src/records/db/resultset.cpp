@@ -79,14 +79,14 @@ int compareValues(const QVariant &a, const QVariant &b)
 std::vector<ResultColumn> ResultSet::describe(const Connection &connection, const TranslatedStatement &statement,
                                               const QString &what)
 {
-    SqlStatement prepared(connection, statement.sql, what);
+    SqlStatement prepared(connection, statement.sql, what, statement.original);
     return columnsOf(connection, prepared, statement);
 }
 
 ResultSet ResultSet::fetch(const Connection &connection, const TranslatedStatement &statement,
                            const QVector<QVariant> &binds, const QString &what)
 {
-    SqlStatement prepared(connection, statement.sql, what);
+    SqlStatement prepared(connection, statement.sql, what, statement.original);
     for (int i = 0; i < binds.size() && i < prepared.parameterCount(); ++i)
         prepared.bind(i + 1, binds[i]);
 

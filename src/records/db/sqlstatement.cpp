@@ -6,15 +6,16 @@
 
 namespace db {
 
-SqlStatement::SqlStatement(const Connection &connection, const QString &sql, const QString &what)
-    : m_connection(connection), m_sql(sql), m_what(what)
+SqlStatement::SqlStatement(const Connection &connection, const QString &sql, const QString &what,
+                           const QString &shown)
+    : m_connection(connection), m_sql(shown.isEmpty() ? sql : shown), m_what(what)
 {
     const int rc = sqlite3_prepare16_v2(connection.handle(), sql.utf16(), int(sql.size() * sizeof(QChar)),
                                         &m_stmt, nullptr);
     if (rc != SQLITE_OK) {
         sqlite3_finalize(m_stmt);
         m_stmt = nullptr;
-        connection.fail(rc, what, sql);
+        connection.fail(rc, what, m_sql);
     }
 }
 

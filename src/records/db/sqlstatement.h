@@ -15,8 +15,10 @@ class Connection;
 class SqlStatement
 {
 public:
-    // Prepares `sql`; throws a LoderaError naming `what` and the statement.
-    SqlStatement(const Connection &connection, const QString &sql, const QString &what);
+    // Prepares `sql`; throws a LoderaError naming `what` and the statement
+    // (`shown`, the text as the program wrote it, when given).
+    SqlStatement(const Connection &connection, const QString &sql, const QString &what,
+                 const QString &shown = QString());
     ~SqlStatement();
     SqlStatement(const SqlStatement &) = delete;
     SqlStatement &operator=(const SqlStatement &) = delete;

@@ -125,6 +125,7 @@ TranslatedStatement StatementTranslator::translate(const QString &sql, bool sele
 {
     std::vector<Token> tokens = tokenize(sql);
     TranslatedStatement result;
+    result.original = sql;
 
     // Significant tokens (no blanks or comments) by index, for looking around.
     std::vector<size_t> sig;
@@ -220,6 +221,7 @@ TranslatedStatement StatementTranslator::wholeTable(const QString &table) const
     quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
     TranslatedStatement result;
     result.sql = QStringLiteral("SELECT rowid, * FROM \"%1\"").arg(quoted);
+    result.original = name;
     result.baseTable = name;
     result.rowidColumn = true;
     return result;

@@ -19,6 +19,7 @@
 namespace db {
 
 struct TranslatedStatement {
+    QString original;   // as the program wrote it, for messages
     QString sql;        // for SQLite; with a leading rowid column when rowidColumn
     QStringList params; // distinct parameter names; the n-th binds to ?n+1
     QString baseTable;  // the single table the rows come from, or empty
