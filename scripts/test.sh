@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what Lodera needs, builds it with AddressSanitizer and
 # UndefinedBehaviorSanitizer and runs every test under them. Any sanitizer
-# report fails the run.
+# report fails the run. The fuzz targets run first, for a bounded time
+# (LODERA_FUZZ_SECONDS each, 60 by default), so the test summary closes the output.
 set -euo pipefail
 src=$(cd "$(dirname "$0")/.." && pwd)
 build="${LODERA_TEST_BUILD:-$src/build-test}"
@@ -12,5 +13,7 @@ cmake --build "$build"
 export ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:abort_on_error=0:strict_string_checks=1:detect_stack_use_after_return=1"
 export LSAN_OPTIONS="suppressions=$src/tests/support/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+bash "$src/scripts/fuzz.sh" "${LODERA_FUZZ_SECONDS:-60}"
+
 cd "$build"
 ctest --output-on-failure -j"$(nproc)"
