@@ -101,18 +101,48 @@ QString turkishFold(QStringView s)
     return out;
 }
 
+namespace {
+
+// Compares the first n units of two texts under folding without building the
+// folded strings: the search of the staff list calls this once per row.
+bool foldedEqual(QStringView a, QStringView b, qsizetype n)
+{
+    const auto &table = foldTable();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t x = a[i].unicode();
+        const char16_t y = b[i].unicode();
+        if (x < TableSize && y < TableSize) {
+            if (table[x] != table[y])
+                return false;
+            continue;
+        }
+        if (QChar::isHighSurrogate(x) && QChar::isHighSurrogate(y) && i + 1 < n
+            && a[i + 1].isLowSurrogate() && b[i + 1].isLowSurrogate()) {
+            // Whole code points; equal high halves say nothing about the letters.
+            if (turkishFold(QChar::surrogateToUcs4(x, a[i + 1].unicode()))
+                != turkishFold(QChar::surrogateToUcs4(y, b[i + 1].unicode())))
+                return false;
+            ++i;
+            continue;
+        }
+        if (x != y && turkishFold(QChar(x)) != turkishFold(QChar(y)))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 bool turkishFoldEquals(QStringView a, QStringView b)
 {
-    return a.size() == b.size() && turkishFold(a) == turkishFold(b);
+    return a.size() == b.size() && foldedEqual(a, b, a.size());
 }
 
 bool turkishFoldStartsWith(QStringView text, QStringView prefix)
 {
-    if (prefix.size() > text.size())
-        return false;
     // Folding keeps the length, so the prefix of the fold is the fold of the prefix
     // (a pair cut in half at the end folds to itself and simply fails to match).
-    return turkishFold(text.first(prefix.size())) == turkishFold(prefix);
+    return prefix.size() <= text.size() && foldedEqual(text, prefix, prefix.size());
 }
 
 } // namespace platform

@@ -96,4 +96,7 @@ TEST(TurkishFold, KeepsLengthSoPrefixesLineUp)
     EXPECT_FALSE(turkishFoldStartsWith(u"İSMAİL IŞIK", u"ismail i"));
     EXPECT_FALSE(turkishFoldStartsWith(u"Ali", u"Alim"));
     EXPECT_TRUE(turkishFoldStartsWith(u"Ali", u""));
+    // Pairs sharing their first half are still different letters.
+    EXPECT_TRUE(turkishFoldStartsWith(u"\U00010400x", u"\U00010428"));
+    EXPECT_FALSE(turkishFoldStartsWith(u"\U00010400x", u"\U00010429"));
 }
