@@ -1,22 +1,12 @@
 #include "records/db/datevalue.h"
 
+#include "platform/localeformats.h"
+
 #include <QLocale>
-#include <QRegularExpression>
 
 namespace db {
 namespace {
 
-QString shortDateFormat()
-{
-    const QLocale locale;
-    // The office writes dates with two-digit days and months and four-digit
-    // years; Qt's Turkish short format would drop the leading zero.
-    if (locale.language() == QLocale::Turkish)
-        return QStringLiteral("dd.MM.yyyy");
-    return locale.dateFormat(QLocale::ShortFormat);
-}
-
-const QString timeFormat = QStringLiteral("HH:mm:ss");
 const QString isoDate = QStringLiteral("yyyy-MM-dd");
 const QString isoDateTime = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 
@@ -48,27 +38,12 @@ QVariant DateValue::fromStorage(const QVariant &stored)
 
 QString DateValue::displayText(const QDateTime &value)
 {
-    const QLocale locale;
-    QString text = locale.toString(value.date(), shortDateFormat());
-    if (value.time() != QTime(0, 0))
-        text += QLatin1Char(' ') + locale.toString(value.time(), timeFormat);
-    return text;
+    return platform::shortDateTime(value);
 }
 
 std::optional<QDate> DateValue::parseShortDate(const QString &text)
 {
-    const QString t = text.trimmed();
-    QDate date = QLocale().toDate(t, shortDateFormat());
-    if (!date.isValid()) {
-        // Also without the leading zeros ("1.2.2026") in the Turkish form.
-        static const QRegularExpression dotted(QStringLiteral("^(\\d{1,2})\\.(\\d{1,2})\\.(\\d{4})$"));
-        const auto m = dotted.match(t);
-        if (m.hasMatch() && QLocale().language() == QLocale::Turkish)
-            date = QDate(m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt());
-    }
-    if (!date.isValid())
-        return std::nullopt;
-    return date;
+    return platform::parseShortDate(text);
 }
 
 std::optional<QDateTime> DateValue::parse(const QString &text)
@@ -80,7 +55,7 @@ std::optional<QDateTime> DateValue::parse(const QString &text)
     if (blank > 0) {
         if (auto date = parseShortDate(t.left(blank))) {
             const QString rest = t.mid(blank + 1).trimmed();
-            QTime time = QTime::fromString(rest, timeFormat);
+            QTime time = QTime::fromString(rest, platform::longTimeFormat());
             if (!time.isValid())
                 time = QTime::fromString(rest, QStringLiteral("HH:mm"));
             if (time.isValid())
