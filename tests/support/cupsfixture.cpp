@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 #include <QThread>
 
+#include <grp.h>
 #include <unistd.h>
 
 namespace testsupport {
@@ -152,8 +153,10 @@ bool CupsFixture::writeConfiguration()
         "FileDevice Yes\n"
         "Sandboxing Relaxed\n";
     if (geteuid() != 0) {
-        // A normal user's scheduler runs everything as that user.
-        files += "SystemGroup " + QByteArray::number(getgid()) + "\n";
+        // A normal user's scheduler runs everything as that user; its group
+        // administers it.
+        if (const group *g = getgrgid(getgid()))
+            files += "SystemGroup " + QByteArray(g->gr_name) + "\n";
     }
     return writeFile(root + "/etc/cupsd.conf", conf) && writeFile(root + "/etc/cups-files.conf", files)
         && writeFile(root + "/LoderaTest.ppd", driverDescription());
