@@ -1,12 +1,37 @@
+// Start-up of Lodera: the application object with Qt's Turkish texts, the
+// main window (which opens the database and refuses a second running copy),
+// the long-lived windows in their fixed order, then the event loop until the
+// main window is closed.
+#include "app/loderaapplication.h"
 #include "app/tform1.h"
+#include "records/ui/errorbox.h"
+#include "settings/tayarfrm.h"
 
-#include <QApplication>
+#include <exception>
+#include <memory>
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Lodera"));
-    TForm1 form;
-    form.show();
+    LoderaApplication app(argc, argv);
+    app.loadTurkishTranslations();
+    app.setQuitOnLastWindowClosed(true);
+
+    std::unique_ptr<TForm1> form;
+    try {
+        form = std::make_unique<TForm1>();
+    } catch (const std::exception &e) {
+        // No database, a wrong key, a damaged file: say why and end.
+        ErrorBox::show(e);
+        return 1;
+    }
+    if (!form->startAllowed())
+        return 0;
+
+    // The settings window lives as long as the main window; the password and
+    // statistics editor windows join here in the same way.
+    new TAyarFrm(form.get());
+
+    form->show();
+    // The start-up password gate runs here, once the main window is visible.
     return app.exec();
 }
