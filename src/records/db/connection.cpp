@@ -114,6 +114,10 @@ void Connection::open(const QString &path, const QByteArray &password, OpenMode 
         configure(password);
         if (mode == OpenMode::ExistingFile)
             probe();
+        else
+            // Texts are read as UTF-16, the form QString holds; storing them
+            // so spares a conversion of every value read.
+            execute(QStringLiteral("PRAGMA encoding = 'UTF-16le'"));
         execute(QStringLiteral("PRAGMA journal_mode = DELETE"));
         execute(QStringLiteral("PRAGMA synchronous = FULL"));
     } catch (...) {

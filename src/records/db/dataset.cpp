@@ -670,8 +670,8 @@ QVariant Dataset::valueAt(int row, int column) const
     if (row < 0 || row >= recordCount() || column < 0 || column >= fieldCount())
         return QVariant();
     if (row == m_position && isEditing())
-        return d->edit[column];
-    return d->result.rows[row]->values[column];
+        return FieldValue::detached(d->edit[column]);
+    return FieldValue::detached(d->result.rows[row]->values[column]);
 }
 
 QString Dataset::displayTextAt(int row, int column) const
@@ -724,7 +724,8 @@ QVariant Dataset::currentValue(const Field &field) const
         throw LoderaError(QStringLiteral("Saha bulunamadı: '%1.%2'").arg(objectName(), field.fieldName()));
     if (m_position < 0)
         return QVariant();
-    return isEditing() ? d->edit[field.m_column] : d->result.rows[m_position]->values[field.m_column];
+    return FieldValue::detached(isEditing() ? d->edit[field.m_column]
+                                            : d->result.rows[m_position]->values[field.m_column]);
 }
 
 void Dataset::setCurrentValue(Field &field, const QVariant &value)

@@ -220,6 +220,14 @@ int FieldValue::displayWidth(const FieldDef &def)
     }
 }
 
+QVariant FieldValue::detached(const QVariant &value)
+{
+    if (value.typeId() != QMetaType::QString)
+        return value;
+    const QString &s = *static_cast<const QString *>(value.constData());
+    return QString(s.constData(), s.size());
+}
+
 bool FieldValue::same(const QVariant &a, const QVariant &b)
 {
     const bool an = a.isNull() || !a.isValid();

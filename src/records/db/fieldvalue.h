@@ -32,6 +32,9 @@ public:
     static QString displayText(FieldType type, const QVariant &value);
     static int displayWidth(const FieldDef &def);
 
+    // An owning copy of a value whose text may point into a result's arena.
+    static QVariant detached(const QVariant &value);
+
     // Whether two values of one field are the same (no change to store).
     static bool same(const QVariant &a, const QVariant &b);
 };

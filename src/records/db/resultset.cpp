@@ -92,6 +92,8 @@ ResultSet ResultSet::fetch(const Connection &connection, const TranslatedStateme
 
     ResultSet result;
     result.baseTable = statement.baseTable;
+    result.texts = std::make_shared<TextArena>();
+    TextArena &arena = *result.texts;
     result.columns = columnsOf(connection, prepared, statement);
     const int first = statement.rowidColumn ? 1 : 0;
     const int n = int(result.columns.size());
@@ -106,6 +108,10 @@ ResultSet ResultSet::fetch(const Connection &connection, const TranslatedStateme
             row->rowid = prepared.integer(0);
         row->values.resize(n);
         for (int c = 0; c < n; ++c) {
+            if (prepared.isText(c + first) && types[c] != FieldType::DateTime && types[c] != FieldType::Unknown) {
+                row->values[c] = arena.hold(prepared.textView(c + first));
+                continue;
+            }
             QVariant v = prepared.value(c + first);
             if (types[c] == FieldType::Unknown && !v.isNull()) {
                 // An undeclared column takes the type of its first value.

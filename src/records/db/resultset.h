@@ -8,6 +8,7 @@
 // table, not its auto-increment key).
 #include "records/db/fielddef.h"
 #include "records/db/statementtranslator.h"
+#include "records/db/textarena.h"
 
 #include <QString>
 #include <QVariant>
@@ -45,6 +46,8 @@ public:
     std::vector<std::unique_ptr<ResultRow>> rows;
     QString baseTable;
     quint64 nextSerial = 1;
+    // Holds the texts of `rows`; see TextArena for the rule on copies.
+    std::shared_ptr<TextArena> texts;
 
     int columnIndex(const QString &name) const; // without regard to case, -1 when missing
     int rowOfSerial(quint64 serial) const;       // position, -1 when gone

@@ -137,6 +137,18 @@ QVariant SqlStatement::value(int column) const
     }
 }
 
+bool SqlStatement::isText(int column) const
+{
+    return sqlite3_column_type(m_stmt, column) == SQLITE_TEXT;
+}
+
+QStringView SqlStatement::textView(int column) const
+{
+    const void *text = sqlite3_column_text16(m_stmt, column);
+    const int bytes = sqlite3_column_bytes16(m_stmt, column);
+    return QStringView(static_cast<const QChar *>(text), bytes / qsizetype(sizeof(QChar)));
+}
+
 qlonglong SqlStatement::integer(int column) const
 {
     return sqlite3_column_int64(m_stmt, column);

@@ -3,6 +3,7 @@
 // destructor) and Qt-typed binding and reading. Texts travel as UTF-16, the
 // form QString holds, so no conversion happens on the way in or out.
 #include <QString>
+#include <QStringView>
 #include <QVariant>
 
 struct sqlite3;
@@ -41,6 +42,10 @@ public:
     // QString or QByteArray.
     QVariant value(int column) const;
     qlonglong integer(int column) const;
+    // True for a text value; `text` then views SQLite's buffer, valid until
+    // the next step.
+    bool isText(int column) const;
+    QStringView textView(int column) const;
 
     const QString &sql() const { return m_sql; }
     sqlite3_stmt *handle() const { return m_stmt; }

@@ -69,6 +69,24 @@ TEST_F(DatasetTest, OpenFetchesEveryRowAndMakesTheFirstCurrent)
     EXPECT_NE(messageOf([&] { staff.fieldByName("Adi").value(); }), "(no error)");
 }
 
+TEST_F(DatasetTest, TextsReadFromTheRowsOutliveTheOpening)
+{
+    db::Dataset staff(connection, "Query1");
+    staff.setSql({"Select * From Personel"});
+    staff.open();
+    const QVariant value = staff.fieldByName("Birlestir").value();
+    const QString display = staff.fieldByName("Adi").displayText();
+    const QVariant cell = staff.valueAt(1, 9);
+    const QString cellText = staff.displayTextAt(2, 2);
+    staff.close(); // the rows and their text storage are gone now
+    staff.open();
+    staff.close();
+    EXPECT_EQ(value.toString(), "Ahmet YILMAZ");
+    EXPECT_EQ(display, "Ahmet");
+    EXPECT_EQ(cell.toString(), "Şule ÇELİK");
+    EXPECT_EQ(cellText, "Can");
+}
+
 TEST_F(DatasetTest, NavigationIsClientSideBothWays)
 {
     db::Dataset staff(connection, "Query1");
