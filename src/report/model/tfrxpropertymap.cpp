@@ -66,6 +66,8 @@ TfrxPropKind kindOf(const QMetaProperty &p, QMetaEnum *en)
         break;
     }
     if (t.flags().testFlag(QMetaType::IsEnumeration)) {
+        if (t.sizeOf() != int(sizeof(int)))
+            return TfrxPropKind::Ignored;
         *en = enumOf(t);
         if (!en->isValid())
             return TfrxPropKind::Ignored;
@@ -98,6 +100,8 @@ ClassEntry build(const QMetaObject *cls)
             continue;
         TfrxPropInfo info;
         info.Prop = p;
+        info.Index = i;
+        info.Stored = p.isStored();
         info.Kind = kindOf(p, &info.Enum);
         if (info.Kind == TfrxPropKind::Ignored)
             continue;
@@ -154,19 +158,39 @@ QObject *TfrxPropertyMap::Prototype(const QMetaObject *cls)
 
 bool TfrxPropertyMap::IsStored(const TfrxPropInfo &info, QObject *obj)
 {
-    if (!info.Prop.isStored())
+    if (!info.Stored)
         return false;
     if (info.StoredMethod < 0)
         return true;
+    // Called straight through the meta-call: the method's signature is fixed
+    // (bool, no arguments), so the type checks of QMetaMethod::invoke are not
+    // needed on this hot path of every copy.
     bool stored = true;
-    obj->metaObject()->method(info.StoredMethod).invoke(obj, Qt::DirectConnection, Q_RETURN_ARG(bool, stored));
+    void *args[] = {&stored};
+    QMetaObject::metacall(obj, QMetaObject::InvokeMetaMethod, info.StoredMethod, args);
     return stored;
 }
 
 qint64 TfrxPropertyMap::OrdinalValue(const TfrxPropInfo &info, const QObject *obj)
 {
-    const QVariant v = info.Prop.read(obj);
-    if (info.Kind == TfrxPropKind::Bool)
-        return v.toBool() ? 1 : 0;
-    return v.toLongLong();
+    switch (info.Kind) {
+    case TfrxPropKind::Bool:
+        return Read<bool>(info, obj) ? 1 : 0;
+    case TfrxPropKind::Enum:
+    case TfrxPropKind::Set:
+        return Read<int>(info, obj);
+    default:
+        if (info.Prop.metaType().id() == QMetaType::Int)
+            return Read<int>(info, obj);
+        return info.Prop.read(obj).toLongLong();
+    }
+}
+
+QVariant TfrxPropertyMap::OrdinalVariant(const TfrxPropInfo &info, int value)
+{
+    // Enumerations and sets are int-sized; a variant of the member's own type
+    // spares the write a conversion.
+    if (info.Kind == TfrxPropKind::Enum || info.Kind == TfrxPropKind::Set)
+        return QVariant(info.Prop.metaType(), &value);
+    return QVariant(value);
 }

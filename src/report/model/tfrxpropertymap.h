@@ -15,6 +15,7 @@
 #include <QMetaEnum>
 #include <QMetaProperty>
 #include <QString>
+#include <QVariant>
 
 #include <memory>
 
@@ -36,6 +37,8 @@ enum class TfrxPropKind {
 struct TfrxPropInfo
 {
     QMetaProperty Prop;
+    int Index = -1;           // absolute property index, for meta-calls
+    bool Stored = true;       // the declaration's STORED flag
     TfrxPropKind Kind = TfrxPropKind::Ignored;
     QMetaEnum Enum;           // for Enum and Set
     int StoredMethod = -1;    // index of Is<Name>Stored(), or -1
@@ -57,4 +60,28 @@ public:
     static bool IsStored(const TfrxPropInfo &info, QObject *obj);
     // The member's value as an integer (Integer, Set, Enum, Bool kinds).
     static qint64 OrdinalValue(const TfrxPropInfo &info, const QObject *obj);
+    // A variant fit for writing an ordinal value to the member.
+    static QVariant OrdinalVariant(const TfrxPropInfo &info, int value);
+
+    // Reads and writes straight through the meta-call, without a QVariant in
+    // between. T must be the member's own type (an int for enumerations and
+    // sets, QObject * for object pointers). Setters may throw.
+    template <typename T>
+    static T Read(const TfrxPropInfo &info, const QObject *obj)
+    {
+        T value{};
+        int status = -1;
+        void *argv[] = {&value, nullptr, &status};
+        QMetaObject::metacall(const_cast<QObject *>(obj), QMetaObject::ReadProperty, info.Index, argv);
+        return value;
+    }
+    template <typename T>
+    static void Write(const TfrxPropInfo &info, QObject *obj, const T &value)
+    {
+        int status = -1;
+        int flags = 0;
+        QVariant unused;
+        void *argv[] = {const_cast<T *>(&value), &unused, &status, &flags};
+        QMetaObject::metacall(obj, QMetaObject::WriteProperty, info.Index, argv);
+    }
 };

@@ -43,13 +43,6 @@ QDateTime fromDays(double days)
     return QDateTime(kDayZero.addDays(qint64(whole)), QTime::fromMSecsSinceStartOfDay(int(ms)));
 }
 
-QObject *pointerValue(const QVariant &v)
-{
-    if (!v.isValid() || !v.metaType().flags().testFlag(QMetaType::PointerToQObject))
-        return nullptr;
-    return *static_cast<QObject *const *>(v.constData());
-}
-
 QString ordinalText(const TfrxPropInfo &info, qint64 v)
 {
     switch (info.Kind) {
@@ -116,7 +109,7 @@ void TfrxXMLSerializer::writeObject(QObject *obj, const QString &prefix, QObject
     for (const TfrxPropInfo &info : TfrxPropertyMap::Of(obj->metaObject())) {
         if (!TfrxPropertyMap::IsStored(info, obj))
             continue;
-        const QString name = prefix + QLatin1String(info.Prop.name());
+        const auto name = [&] { return prefix + QLatin1String(info.Prop.name()); };
         QString value;
         switch (info.Kind) {
         case TfrxPropKind::Integer:
@@ -131,13 +124,15 @@ void TfrxXMLSerializer::writeObject(QObject *obj, const QString &prefix, QObject
             break;
         }
         case TfrxPropKind::Float:
-            value = frxFloatToStr(info.Prop.read(obj).toDouble());
+            value = frxFloatToStr(info.Prop.metaType().id() == QMetaType::Double
+                                      ? TfrxPropertyMap::Read<double>(info, obj)
+                                      : info.Prop.read(obj).toDouble());
             break;
         case TfrxPropKind::DateTime:
             value = frxFloatToStr(toDays(info.Prop.read(obj).toDateTime()));
             break;
         case TfrxPropKind::String:
-            value = info.Prop.read(obj).toString();
+            value = TfrxPropertyMap::Read<QString>(info, obj);
             if (value.isEmpty())
                 continue;
             value = EscapeXML(value);
@@ -151,11 +146,11 @@ void TfrxXMLSerializer::writeObject(QObject *obj, const QString &prefix, QObject
             break;
         }
         case TfrxPropKind::StringList:
-            out += QLatin1Char(' ') + name + QLatin1String(".Text=\"")
-                   + EscapeXML(info.Prop.read(obj).toStringList().join(QLatin1String("\r\n"))) + QLatin1Char('"');
+            out += QLatin1Char(' ') + name() + QLatin1String(".Text=\"")
+                   + EscapeXML(TfrxPropertyMap::Read<QStringList>(info, obj).join(QLatin1String("\r\n"))) + QLatin1Char('"');
             continue;
         case TfrxPropKind::Reference: {
-            const auto *ref = qobject_cast<const TfrxComponent *>(pointerValue(info.Prop.read(obj)));
+            const auto *ref = qobject_cast<const TfrxComponent *>(TfrxPropertyMap::Read<QObject *>(info, obj));
             if (!ref)
                 continue;
             value = EscapeXML(referenceName(ref));
@@ -164,17 +159,22 @@ void TfrxXMLSerializer::writeObject(QObject *obj, const QString &prefix, QObject
             break;
         }
         case TfrxPropKind::Object: {
-            QObject *sub = pointerValue(info.Prop.read(obj));
+            QObject *sub = TfrxPropertyMap::Read<QObject *>(info, obj);
             if (!sub)
                 continue;
-            QObject *subPrototype = prototype ? pointerValue(info.Prop.read(prototype)) : nullptr;
-            writeObject(sub, name + QLatin1Char('.'), subPrototype, out);
+            QObject *subPrototype = prototype ? TfrxPropertyMap::Read<QObject *>(info, prototype) : nullptr;
+            writeObject(sub, name() + QLatin1Char('.'), subPrototype, out);
             continue;
         }
         case TfrxPropKind::Ignored:
             continue;
         }
-        out += QLatin1Char(' ') + name + QLatin1String("=\"") + value + QLatin1Char('"');
+        out += QLatin1Char(' ');
+        out += prefix;
+        out += QLatin1String(info.Prop.name());
+        out += QLatin1String("=\"");
+        out += value;
+        out += QLatin1Char('"');
     }
 
     if (const auto *persistent = qobject_cast<const TfrxPersistent *>(obj)) {
@@ -214,12 +214,19 @@ void TfrxXMLSerializer::ReadProperties(const QString &text, QObject *obj)
         const qsizetype open = text.indexOf(QLatin1Char('"'), pos);
         if (open < 0)
             break;
-        QString name = text.mid(pos, open - pos);
-        if (name.endsWith(QLatin1Char('=')))
-            name.chop(1);
-        name = name.trimmed().toLower();
-        if (name.isEmpty())
+        // The name is what lies before the quote, less one '=' and blanks,
+        // lower-cased; taken with a single copy of the text.
+        qsizetype a = pos;
+        qsizetype b = open;
+        if (b > a && text[b - 1] == QLatin1Char('='))
+            --b;
+        while (a < b && text[a].isSpace())
+            ++a;
+        while (b > a && text[b - 1].isSpace())
+            --b;
+        if (a == b)
             break;
+        const QString name = text.mid(a, b - a).toLower();
         const qsizetype close = text.indexOf(QLatin1Char('"'), open + 1);
         QString value;
         if (close < 0) {
@@ -254,6 +261,11 @@ void TfrxXMLSerializer::applyPair(QObject *obj, const QString &lowerName, const 
             }
         }
 
+        if (!name.contains(QLatin1Char('.')) && name != QLatin1String("propdata")) {
+            if (const TfrxPropInfo *info = TfrxPropertyMap::Find(obj->metaObject(), name))
+                applyValue(obj, *info, value);
+            return;
+        }
         const QStringList parts = name.split(QLatin1Char('.'));
         QObject *current = obj;
         for (qsizetype i = 0; i + 1 < parts.size(); ++i) {
@@ -261,14 +273,14 @@ void TfrxXMLSerializer::applyPair(QObject *obj, const QString &lowerName, const 
             if (!info)
                 return;
             if (info->Kind == TfrxPropKind::Object) {
-                current = pointerValue(info->Prop.read(current));
+                current = TfrxPropertyMap::Read<QObject *>(*info, current);
                 if (!current)
                     return;
                 continue;
             }
             if (info->Kind == TfrxPropKind::StringList && i + 2 == parts.size()
                 && parts.last() == QLatin1String("text")) {
-                info->Prop.write(current, TfrxCustomMemoView::SplitLines(UnescapeXML(value)));
+                TfrxPropertyMap::Write<QStringList>(*info, current, TfrxCustomMemoView::SplitLines(UnescapeXML(value)));
                 return;
             }
             return;
@@ -303,22 +315,22 @@ void TfrxXMLSerializer::applyPair(QObject *obj, const QString &lowerName, const 
 
 void TfrxXMLSerializer::applyValue(QObject *obj, const TfrxPropInfo &info, const QString &value)
 {
-    QVariant v;
+    const int type = info.Prop.metaType().id();
     switch (info.Kind) {
     case TfrxPropKind::Bool: {
         const QString t = value.trimmed();
+        bool b = false;
         if (t.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
-            v = true;
-        else if (t.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
-            v = false;
-        else {
+            b = true;
+        else if (t.compare(QLatin1String("False"), Qt::CaseInsensitive) != 0) {
             bool ok = false;
             const int n = t.toInt(&ok);
             if (!ok)
                 throw LoderaError(QStringLiteral("Invalid property value"));
-            v = n != 0;
+            b = n != 0;
         }
-        break;
+        TfrxPropertyMap::Write<bool>(info, obj, b);
+        return;
     }
     case TfrxPropKind::Enum: {
         const QString t = value.trimmed();
@@ -336,34 +348,43 @@ void TfrxXMLSerializer::applyValue(QObject *obj, const TfrxPropInfo &info, const
             if (!ok)
                 throw LoderaError(QStringLiteral("Invalid property value"));
         }
-        v = n;
-        break;
+        TfrxPropertyMap::Write<int>(info, obj, n);
+        return;
     }
     case TfrxPropKind::Integer:
-    case TfrxPropKind::Set:
-        v = parseInteger(value);
-        break;
-    case TfrxPropKind::Float:
-        v = StrToFloatAny(value);
-        break;
+    case TfrxPropKind::Set: {
+        const int n = parseInteger(value);
+        if (info.Kind == TfrxPropKind::Set || type == QMetaType::Int)
+            TfrxPropertyMap::Write<int>(info, obj, n);
+        else if (!info.Prop.write(obj, QVariant(n)))
+            throw LoderaError(QStringLiteral("Invalid property value"));
+        return;
+    }
+    case TfrxPropKind::Float: {
+        const double d = StrToFloatAny(value);
+        if (type == QMetaType::Double)
+            TfrxPropertyMap::Write<double>(info, obj, d);
+        else if (!info.Prop.write(obj, QVariant(d)))
+            throw LoderaError(QStringLiteral("Invalid property value"));
+        return;
+    }
     case TfrxPropKind::DateTime:
-        v = fromDays(StrToFloatAny(value));
-        break;
+        TfrxPropertyMap::Write<QDateTime>(info, obj, fromDays(StrToFloatAny(value)));
+        return;
     case TfrxPropKind::String:
-        v = UnescapeXML(value);
-        break;
+        TfrxPropertyMap::Write<QString>(info, obj, UnescapeXML(value));
+        return;
     case TfrxPropKind::Variant:
-        v = QVariant(UnescapeXML(value));
-        break;
+        if (!info.Prop.write(obj, QVariant(UnescapeXML(value))))
+            throw LoderaError(QStringLiteral("Invalid property value"));
+        return;
     case TfrxPropKind::Reference:
         if (!value.isEmpty())
-            m_fixups.append({obj, info.Prop.propertyIndex(), UnescapeXML(value)});
+            m_fixups.append({obj, info.Index, UnescapeXML(value)});
         return;
     default:
         return;
     }
-    if (!info.Prop.write(obj, v))
-        throw LoderaError(QStringLiteral("Invalid property value"));
 }
 
 TfrxComponent *TfrxXMLSerializer::resolveName(const QString &name) const
