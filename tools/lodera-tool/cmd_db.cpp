@@ -46,9 +46,6 @@ int initDb(const QStringList &args)
 int demoDb(const QStringList &args)
 {
     const char *usage = "demo-db DIR [--staff N] [--stats M]";
-    const QString path = targetFile(args, usage);
-    if (path.isEmpty())
-        return 2;
     db::DemoOptions options;
     for (int i = 1; i < args.size(); i += 2) {
         bool ok = i + 1 < args.size();
@@ -62,6 +59,9 @@ int demoDb(const QStringList &args)
             return 2;
         }
     }
+    const QString path = targetFile(args, usage);
+    if (path.isEmpty())
+        return 2;
     QElapsedTimer timer;
     timer.start();
     db::DemoRegister::create(path, options);

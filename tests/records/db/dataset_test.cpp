@@ -6,6 +6,7 @@
 #include "platform/loderaerror.h"
 #include "records/db/dataset.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -503,6 +504,30 @@ TEST_F(DatasetTest, AFailingStatementNamesItselfAndLeavesTheDatasetClosed)
     EXPECT_FALSE(ds.isActive());
 
     EXPECT_EQ(messageOf([&] { ds.setParam("yok", 1); }), "Parametre bulunamadı: 'yok' (Query1)");
+}
+
+TEST_F(DatasetTest, AStoreWaitsForAnotherCopysLockAndThenReportsIt)
+{
+    db::Connection other;
+    other.open(connection.path());
+    db::Dataset staff(connection, "Query1");
+    staff.setSql({"Select * From Personel"});
+    staff.open();
+    staff.edit();
+    staff.fieldByName("Adi").setText("Mehmet");
+
+    other.execute("BEGIN IMMEDIATE"); // another copy of the program is storing
+    QElapsedTimer waited;
+    waited.start();
+    const std::string message = messageOf([&] { staff.post(); });
+    EXPECT_GE(waited.elapsed(), db::Connection::busyTimeoutMs - 100);
+    EXPECT_NE(message.find("'Data.ssd' dosyası başka bir program tarafından kilitli"), std::string::npos) << message;
+    EXPECT_EQ(staff.state(), db::DatasetState::Edit);
+
+    other.execute("COMMIT");
+    staff.post();
+    EXPECT_EQ(column(other, "SELECT Adi FROM Personel WHERE SiraNo = 1"), QStringList{"Mehmet"});
+    EXPECT_EQ(integrity(connection), "ok");
 }
 
 // Makes a file read-only even for a user whom permissions do not stop (the
