@@ -46,7 +46,7 @@ QVariant objectValue(const TfsHostEntry &e)
 
 void TfsInterpreter::checkStopped() const
 {
-    if (m_stopper.m_terminated)
+    if (m_stopper.stopRequested())
         throw TfsError(QStringLiteral("Betik durduruldu"));
 }
 

@@ -103,20 +103,25 @@ TfsToken TfsLexer::next()
     if (c == QLatin1Char('\'') || c == QLatin1Char('#'))
         return string();
 
-    struct Sym { const char *text; TfsTok kind; };
+    struct Sym { QString text; TfsTok kind; };
+    // QStrings built once, so a token's text shares them instead of allocating.
     static const Sym symbols[] = {
-        {":=", TfsTok::Assign}, {"<>", TfsTok::NotEq}, {"<=", TfsTok::LessEq}, {">=", TfsTok::GreaterEq},
-        {"..", TfsTok::DotDot}, {"+", TfsTok::Plus}, {"-", TfsTok::Minus}, {"*", TfsTok::Star},
-        {"/", TfsTok::Slash}, {"=", TfsTok::Eq}, {"<", TfsTok::Less}, {">", TfsTok::Greater},
-        {"(", TfsTok::LParen}, {")", TfsTok::RParen}, {"[", TfsTok::LBracket}, {"]", TfsTok::RBracket},
-        {",", TfsTok::Comma}, {";", TfsTok::Semicolon}, {":", TfsTok::Colon}, {".", TfsTok::Dot},
+        {QStringLiteral(":="), TfsTok::Assign}, {QStringLiteral("<>"), TfsTok::NotEq},
+        {QStringLiteral("<="), TfsTok::LessEq}, {QStringLiteral(">="), TfsTok::GreaterEq},
+        {QStringLiteral(".."), TfsTok::DotDot}, {QStringLiteral("+"), TfsTok::Plus},
+        {QStringLiteral("-"), TfsTok::Minus}, {QStringLiteral("*"), TfsTok::Star},
+        {QStringLiteral("/"), TfsTok::Slash}, {QStringLiteral("="), TfsTok::Eq},
+        {QStringLiteral("<"), TfsTok::Less}, {QStringLiteral(">"), TfsTok::Greater},
+        {QStringLiteral("("), TfsTok::LParen}, {QStringLiteral(")"), TfsTok::RParen},
+        {QStringLiteral("["), TfsTok::LBracket}, {QStringLiteral("]"), TfsTok::RBracket},
+        {QStringLiteral(","), TfsTok::Comma}, {QStringLiteral(";"), TfsTok::Semicolon},
+        {QStringLiteral(":"), TfsTok::Colon}, {QStringLiteral("."), TfsTok::Dot},
     };
     for (const Sym &s : symbols) {
-        const QLatin1String text(s.text);
-        if (QStringView(m_src).mid(m_pos).startsWith(text)) {
+        if (QStringView(m_src).mid(m_pos).startsWith(s.text)) {
             t.kind = s.kind;
-            t.text = text;
-            advance(int(text.size()));
+            t.text = s.text;
+            advance(int(s.text.size()));
             t.end = m_pos;
             return t;
         }
@@ -174,7 +179,7 @@ TfsToken TfsLexer::number()
             while (isDigit(at(e)))
                 ++e;
         }
-        const QString text = m_src.mid(m_pos, e - m_pos);
+        const QStringView text = QStringView(m_src).mid(m_pos, e - m_pos);
         bool ok = false;
         if (!isFloat) {
             const qint64 v = text.toLongLong(&ok);
@@ -187,14 +192,14 @@ TfsToken TfsLexer::number()
             // Too large for an integer, or written as a float.
             const double d = text.toDouble(&ok);
             if (!ok || !qIsFinite(d))
-                throw TfsError(QStringLiteral("Geçersiz sayı: '%1'").arg(text.left(40)), t.line, t.column);
+                throw TfsError(QStringLiteral("Geçersiz sayı: '%1'").arg(text.left(40).toString()), t.line, t.column);
             t.kind = TfsTok::Float;
             t.value = d;
         }
     }
     if (isIdentPart(at(e)))
         throw TfsError(QStringLiteral("Geçersiz sayı: '%1'").arg(m_src.mid(m_pos, e - m_pos + 1).left(40)), t.line, t.column);
-    t.text = m_src.mid(m_pos, e - m_pos).left(40);
+    // The text only serves error messages: built when one is needed (describe).
     advance(e - m_pos);
     t.end = m_pos;
     return t;
@@ -277,6 +282,8 @@ QString TfsLexer::describe(const TfsToken &token)
         return QStringLiteral("metnin sonu");
     case TfsTok::String:
         return QLatin1Char('\'') + token.text.left(40) + QLatin1Char('\'');
+    case TfsTok::Integer: case TfsTok::Float:
+        return QLatin1Char('\'') + token.value.toString() + QLatin1Char('\'');
     default:
         return QLatin1Char('\'') + token.text.left(40) + QLatin1Char('\'');
     }

@@ -300,6 +300,9 @@ bool TfsOperators::inSet(const QVariant &value, const QVariant &set)
 
 bool TfsOperators::isInstanceOf(const QVariant &value, const QString &className)
 {
+    // Every object is a TObject, as in Pascal.
+    if (tfs::isObject(value) && className.compare(QLatin1String("TObject"), Qt::CaseInsensitive) == 0)
+        return true;
     if (QObject *o = tfs::qobjectOf(value)) {
         for (const QMetaObject *m = o->metaObject(); m; m = m->superClass()) {
             if (className.compare(QLatin1String(m->className()), Qt::CaseInsensitive) == 0)

@@ -104,7 +104,7 @@ void TfsParser::parseDeclarations(Scope *scope)
     }
 }
 
-void TfsParser::skipType()
+QVariant TfsParser::parseType()
 {
     if (accept(TfsTok::Array)) {
         if (accept(TfsTok::LBracket)) {
@@ -113,10 +113,34 @@ void TfsParser::skipType()
             expect(TfsTok::RBracket, "]");
         }
         expect(TfsTok::Of, "of");
-    }
-    expectIdent();
-    while (accept(TfsTok::Dot))
         expectIdent();
+        return QVariant();
+    }
+    const QString name = expectIdent().toLower();
+    bool qualified = false;
+    while (accept(TfsTok::Dot)) {
+        expectIdent();
+        qualified = true;
+    }
+    if (qualified)
+        return QVariant();
+    // Variables of the simple types start from their zero, as Pascal globals do.
+    static const QStringList integers = {QStringLiteral("integer"), QStringLiteral("int64"), QStringLiteral("longint"),
+                                         QStringLiteral("cardinal"), QStringLiteral("word"), QStringLiteral("byte"),
+                                         QStringLiteral("smallint"), QStringLiteral("shortint"), QStringLiteral("longword")};
+    static const QStringList floats = {QStringLiteral("double"), QStringLiteral("extended"), QStringLiteral("real"),
+                                       QStringLiteral("single"), QStringLiteral("currency")};
+    static const QStringList strings = {QStringLiteral("string"), QStringLiteral("widestring"), QStringLiteral("ansistring"),
+                                        QStringLiteral("char"), QStringLiteral("widechar"), QStringLiteral("shortstring")};
+    if (integers.contains(name))
+        return qint64(0);
+    if (floats.contains(name))
+        return 0.0;
+    if (strings.contains(name))
+        return QString();
+    if (name == QLatin1String("boolean"))
+        return false;
+    return QVariant();
 }
 
 namespace {
@@ -152,9 +176,9 @@ void TfsParser::parseVarSection(Scope *scope)
             names.push_back(m_tok);
             expectIdent();
         } while (accept(TfsTok::Comma));
-        if (accept(TfsTok::Colon))
-            skipType();
         QVariant init;
+        if (accept(TfsTok::Colon))
+            init = parseType();
         if (m_tok.kind == TfsTok::Eq) {
             const TfsToken at = m_tok;
             advance();
@@ -185,7 +209,7 @@ void TfsParser::parseConstSection(Scope *scope)
         const QString key = expectIdent().toLower();
         declareCheck(key, at, scope);
         if (accept(TfsTok::Colon))
-            skipType();
+            parseType();
         expect(TfsTok::Eq, "=");
         const TfsNodePtr e = parseExpression();
         QVariant value;
@@ -238,7 +262,7 @@ void TfsParser::parseRoutine()
                     expectIdent();
                 } while (accept(TfsTok::Comma));
                 if (accept(TfsTok::Colon))
-                    skipType();
+                    parseType();
                 QVariant def;
                 bool hasDefault = false;
                 if (m_tok.kind == TfsTok::Eq) {
@@ -267,8 +291,11 @@ void TfsParser::parseRoutine()
         }
         expect(TfsTok::RParen, ")");
     }
-    if (accept(TfsTok::Colon))
-        skipType();
+    if (accept(TfsTok::Colon)) {
+        const QVariant resultInit = parseType();
+        if (isFunction)
+            m_program->routines[index].slotInit[0] = resultInit;
+    }
     expect(TfsTok::Semicolon, ";");
 
     m_scope = &scope;

@@ -67,7 +67,7 @@ private:
     void parseVarSection(Scope *scope);
     void parseConstSection(Scope *scope);
     void parseRoutine();
-    void skipType();
+    QVariant parseType();  // the initial value of a variable of that type
     void declareCheck(const QString &key, const TfsToken &at, const Scope *scope) const;
 
     // statements (tfsparser.cpp)

@@ -226,7 +226,13 @@ TfsNodePtr TfsParser::parseDesignator()
         const TfsToken selAt = m_tok;
         if (accept(TfsTok::Dot)) {
             TfsNodePtr member = node(TfsNodeKind::Member, selAt);
-            member->name = expectIdent();
+            // Reserved words serve as member names too ("Engine.Repeat").
+            if (m_tok.kind > TfsTok::DotDot) {
+                member->name = m_tok.text;
+                advance();
+            } else {
+                member->name = expectIdent();
+            }
             member->key = member->name.toLower();
             member->kids.push_back(std::move(n));
             if (m_tok.kind == TfsTok::LParen || m_tok.kind == TfsTok::LBracket) {

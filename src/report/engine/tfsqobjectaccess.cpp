@@ -70,6 +70,7 @@ std::optional<QVariant> TfsQObjectAccess::read(QObject *object, const QString &n
 
     std::array<QVariant, 6> converted;
     std::array<QGenericArgument, 6> generic;
+    std::array<QByteArray, 6> typeNames;  // QGenericArgument keeps only the pointer
     for (int i = 0; i < int(args.size()); ++i) {
         const QMetaType target(m.parameterType(i));
         converted[i] = args[i];
@@ -77,7 +78,8 @@ std::optional<QVariant> TfsQObjectAccess::read(QObject *object, const QString &n
             converted[i] = QVariant::fromValue(args[i]);
         else if (!converted[i].convert(target))
             throw TfsError(QStringLiteral("'%1' için %2. parametre dönüştürülemedi").arg(name).arg(i + 1));
-        generic[i] = QGenericArgument(m.parameterTypeName(i).constData(),
+        typeNames[i] = m.parameterTypeName(i);
+        generic[i] = QGenericArgument(typeNames[i].constData(),
                                       target.id() == QMetaType::QVariant ? static_cast<const void *>(&args[i]) : converted[i].constData());
     }
     QVariant ret;

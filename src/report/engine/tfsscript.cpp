@@ -211,7 +211,7 @@ TfsCallStatus TfsScript::runGuarded(const std::function<void()> &body)
         return TfsCallStatus::Done;
     } catch (const TfsError &e) {
         setError(e.message(), e.line(), e.column());
-        if (m_terminated)
+        if (stopRequested())
             return TfsCallStatus::Stopped;
         return TfsCallStatus::Failed;
     }
@@ -283,6 +283,15 @@ bool TfsScript::setVariable(const QString &name, const QVariant &value)
         else
             return false;
         return true;
+    }
+    return false;
+}
+
+bool TfsScript::stopRequested() const
+{
+    for (const TfsScript *s = this; s; s = s->m_parent) {
+        if (s->m_terminated)
+            return true;
     }
     return false;
 }

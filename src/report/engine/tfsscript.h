@@ -120,6 +120,9 @@ public:
     // Makes a running program of this script stop with status Stopped.
     void terminate() { m_terminated = true; }
     bool isTerminated() const { return m_terminated; }
+    // True when this script or one of its parents was told to terminate: a
+    // report's expressions stop with the report's script.
+    bool stopRequested() const;
 
 private:
     friend class TfsInterpreter;
