@@ -1,5 +1,7 @@
 #include "report/output/recordingcanvas.h"
 
+#include "report/base/frxunits.h"
+
 #include <QPolygon>
 #include <QTransform>
 
@@ -101,7 +103,51 @@ void RecordingCanvas::doStretchDraw(const QRect &dest, const QImage &image)
     op.image = image;
 }
 
+QRect RecordingCanvas::frame() const
+{
+    if (m_frame.isValid())
+        return m_frame;
+    QRect bounds;
+    for (const CanvasOp &op : m_ops) {
+        if (op.kind == CanvasOp::Kind::Line)
+            bounds |= QRect(op.from, op.to).normalized(); // both end points, inclusive
+        else
+            bounds |= op.rect;
+    }
+    return bounds;
+}
+
+// Recorded coordinates to target coordinates: target = origin + R((v - from) * scale).
+struct RecordingCanvas::Mapping
+{
+    QPoint from;
+    QPoint origin;
+    double sx = 1, sy = 1;
+
+    int x(int v) const { return origin.x() + frxRound((v - from.x()) * sx); }
+    int y(int v) const { return origin.y() + frxRound((v - from.y()) * sy); }
+    QPoint point(QPoint p) const { return QPoint(x(p.x()), y(p.y())); }
+    QRect rect(const QRect &r) const
+    {
+        return Canvas::box(x(r.left()), y(r.top()), x(r.left() + r.width()), y(r.top() + r.height()));
+    }
+    bool identity() const { return sx == 1 && sy == 1; }
+};
+
 void RecordingCanvas::replay(Canvas &target, QPoint offset) const
+{
+    play(target, Mapping{QPoint(), offset, 1, 1});
+}
+
+void RecordingCanvas::replay(Canvas &target, const QRect &dest) const
+{
+    const QRect f = frame();
+    if (f.isEmpty() || dest.isEmpty())
+        return;
+    play(target, Mapping{f.topLeft(), dest.topLeft(), double(dest.width()) / f.width(), double(dest.height()) / f.height()});
+}
+
+void RecordingCanvas::play(Canvas &target, const Mapping &map) const
 {
     const CanvasFont savedFont = target.font();
     const CanvasPen savedPen = target.pen();
@@ -109,36 +155,57 @@ void RecordingCanvas::replay(Canvas &target, QPoint offset) const
     const BackgroundMode savedMode = target.backgroundMode();
     const QColor savedColor = target.backgroundColor();
     const QPoint savedPosition = target.position();
+    QList<int> advances;
 
     for (const CanvasOp &op : m_ops) {
-        target.setFont(op.font);
-        target.setPen(op.pen);
+        CanvasFont font = op.font;
+        CanvasPen pen = op.pen;
+        if (!map.identity()) {
+            font.height = frxRound(font.height * map.sy);
+            if (font.height == 0)
+                font.height = op.font.height < 0 ? -1 : 1;
+            pen.width = qMax(1, frxRound(pen.width * map.sx));
+        }
+        target.setFont(font);
+        target.setPen(pen);
         target.setBrush(op.brush);
         target.setBackgroundMode(op.backgroundMode);
         target.setBackgroundColor(op.backgroundColor);
-        const QRect r = op.rect.translated(offset);
+        const QRect r = map.rect(op.rect);
         switch (op.kind) {
-        case CanvasOp::Kind::TextOut:
-            target.textOut(op.from.x() + offset.x(), op.from.y() + offset.y(), op.options,
-                           op.clip.translated(offset), op.text, op.advances.constData());
+        case CanvasOp::Kind::TextOut: {
+            advances.resize(op.advances.size());
+            int edge = 0, mapped = 0;
+            for (qsizetype i = 0; i < op.advances.size(); ++i) {
+                edge += op.advances[i];
+                const int next = frxRound(edge * map.sx);
+                advances[i] = next - mapped;
+                mapped = next;
+            }
+            target.textOut(map.x(op.from.x()), map.y(op.from.y()), op.options, map.rect(op.clip), op.text,
+                           advances.constData());
             break;
+        }
         case CanvasOp::Kind::FillRect: target.fillRect(r); break;
         case CanvasOp::Kind::Rectangle: target.rectangle(r.left(), r.top(), r.left() + r.width(), r.top() + r.height()); break;
         case CanvasOp::Kind::RoundRect:
-            target.roundRect(r.left(), r.top(), r.left() + r.width(), r.top() + r.height(), op.corner.width(), op.corner.height());
+            target.roundRect(r.left(), r.top(), r.left() + r.width(), r.top() + r.height(),
+                             frxRound(op.corner.width() * map.sx), frxRound(op.corner.height() * map.sy));
             break;
         case CanvasOp::Kind::Ellipse: target.ellipse(r.left(), r.top(), r.left() + r.width(), r.top() + r.height()); break;
         case CanvasOp::Kind::Polygon: {
-            QList<QPoint> pts = op.points;
-            for (QPoint &p : pts)
-                p += offset;
+            QList<QPoint> pts;
+            for (const QPoint &p : op.points)
+                pts.append(map.point(p));
             target.polygon(pts);
             break;
         }
-        case CanvasOp::Kind::Line:
-            target.moveTo(op.from.x() + offset.x(), op.from.y() + offset.y());
-            target.lineTo(op.to.x() + offset.x(), op.to.y() + offset.y());
+        case CanvasOp::Kind::Line: {
+            const QPoint a = map.point(op.from), b = map.point(op.to);
+            target.moveTo(a.x(), a.y());
+            target.lineTo(b.x(), b.y());
             break;
+        }
         case CanvasOp::Kind::StretchDraw: target.stretchDraw(r, op.image); break;
         }
     }

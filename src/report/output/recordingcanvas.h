@@ -29,6 +29,15 @@ public:
     // the tools each was recorded with. The target's own tools are restored
     // afterwards.
     void replay(Canvas &target, QPoint offset = QPoint()) const;
+    // The same, scaled so that frame() fills `dest`, as a metafile picture is
+    // drawn into its box: coordinates, font heights, pen widths and text
+    // advances scale (a line's advances keep their total, rounded once).
+    void replay(Canvas &target, const QRect &dest) const;
+
+    // The picture frame of the recording: as set, or the bounds of what was
+    // drawn.
+    void setFrame(const QRect &frame) { m_frame = frame; }
+    QRect frame() const;
 
     // The bounding rectangle of `width` pixels of text in `font` with its cell
     // top-left at (x, y), turned by the font's rotation.
@@ -47,6 +56,10 @@ protected:
 private:
     CanvasOp &record(CanvasOp::Kind kind);
 
+    struct Mapping;
+    void play(Canvas &target, const Mapping &map) const;
+
+    QRect m_frame;
     int m_ppiX;
     int m_ppiY;
     QList<CanvasOp> m_ops;

@@ -210,3 +210,42 @@ TEST(QtCanvasText, PdfTextStaysSearchableAndKeepsItsWidth)
 }
 
 } // namespace
+
+namespace {
+
+TEST(RecordingCanvas, ScaledReplayFillsTheDestinationBox)
+{
+    RecordingCanvas picture;
+    picture.setFrame(QRect(0, 0, 100, 50));
+    picture.setPen(CanvasPen{Qt::black, 1, PenStyle::Solid});
+    picture.rectangle(10, 10, 30, 20);
+    picture.moveTo(0, 49);
+    picture.lineTo(100, 49);
+    picture.setFont(arial(-13));
+    const int adv[] = {5, 5, 5}; // edges 5, 10, 15 -> 7.5, 15, 22.5 -> 8, 15, 22 (halves to even)
+    picture.textOut(20, 30, TextOutOption::Clipped, QRect(0, 0, 100, 50), u"abc", adv);
+
+    RecordingCanvas target;
+    picture.replay(target, QRect(200, 100, 150, 75)); // 1.5 times, moved to (200, 100)
+    const QList<CanvasOp> &ops = target.operations();
+    ASSERT_EQ(ops.size(), 3);
+    EXPECT_EQ(ops[0].rect, Canvas::box(215, 115, 245, 130));
+    EXPECT_EQ(ops[1].from, QPoint(200, 174)); // 49 x 1.5 = 73.5 -> 74
+    EXPECT_EQ(ops[1].to, QPoint(350, 174));
+    EXPECT_EQ(ops[1].pen.width, 2);           // 1.5 -> 2
+    EXPECT_EQ(ops[2].from, QPoint(230, 145));
+    EXPECT_EQ(ops[2].advances, (QList<int>{8, 7, 7}));
+    EXPECT_EQ(ops[2].font.height, -20);       // -19.5 -> -20
+    EXPECT_EQ(ops[2].clip, QRect(200, 100, 150, 75));
+}
+
+TEST(RecordingCanvas, FrameDefaultsToWhatWasDrawn)
+{
+    RecordingCanvas picture;
+    picture.fillRect(QRect(5, 5, 10, 10));
+    picture.moveTo(0, 20);
+    picture.lineTo(30, 20);
+    EXPECT_EQ(picture.frame(), QRect(0, 5, 31, 16));
+}
+
+} // namespace
