@@ -185,8 +185,14 @@ void TfrxPrinter::ApplyPrintLayout(int paperCode, double widthMM, double heightM
         return;
     }
     if (paperCode == CustomPaper) {
+        // Drivers that know no margins for a size of their own get those of
+        // A4: the unprintable edge is the printer's, not the paper's.
+        applyLayout(pageSizeFor(9), landscape);
+        const QMarginsF a4 = m_minMargins;
         const QSizeF mm(frxRound(widthMM * 10) / 10.0, frxRound(heightMM * 10) / 10.0);
         applyLayout(QPageSize(mm, QPageSize::Millimeter, QString(), QPageSize::ExactMatch), landscape);
+        if (m_minMargins.isNull())
+            m_minMargins = a4;
     } else {
         applyLayout(pageSizeFor(paperCode), landscape);
     }

@@ -18,6 +18,9 @@
 // when the first sheet starts apply to the whole job (the print loop passes
 // the same copy count for every sheet of a job).
 //
+// Qt keeps paper sizes in whole points, so a custom size comes out within a
+// third of a millimetre of the requested tenths.
+//
 // OutputFile, when set, receives the job as a PDF file instead of the queue.
 #include "report/output/tfrxcustomprinter.h"
 

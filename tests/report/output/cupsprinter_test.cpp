@@ -7,6 +7,7 @@
 #include "report/output/tfrxprinters.h"
 
 #include <QFile>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -262,6 +263,37 @@ TEST_F(CupsPrinter, BinOverrideLastsOneJob)
     p->EndJob();
     p->setOutputFile(QString());
     EXPECT_EQ(p->BinOverride(), -1) << "the next job uses the pages' trays again";
+}
+
+// The duplex value is the page's setting plus one: 1 leaves the printer's
+// own setting alone, 2 and 3 turn on the long and short edge, 4 is simplex.
+TEST_F(CupsPrinter, PrintLayoutSetsDuplexCopiesAndCustomPaper)
+{
+    auto *p = dynamic_cast<TfrxPrinter *>(queue());
+    ASSERT_NE(p, nullptr);
+    QPrinter *settings = p->qprinter();
+    ASSERT_NE(settings, nullptr);
+    const struct
+    {
+        int duplex;
+        QPrinter::DuplexMode expected;
+    } steps[] = {{2, QPrinter::DuplexLongSide}, {1, QPrinter::DuplexLongSide}, {3, QPrinter::DuplexShortSide},
+                 {1, QPrinter::DuplexShortSide}, {4, QPrinter::DuplexNone}, {1, QPrinter::DuplexNone}};
+    for (const auto &step : steps) {
+        p->ApplyPrintLayout(9, 210, 297, false, 7, 2, step.duplex);
+        EXPECT_EQ(settings->duplex(), step.expected) << "duplex value " << step.duplex;
+    }
+    EXPECT_EQ(settings->copyCount(), 2);
+
+    // Tenths of a millimetre (100.0 x 150.1), then Qt's whole points (283 x 425).
+    p->ApplyPrintLayout(256, 100.04, 150.06, false, 7, 1, 1);
+    EXPECT_EQ(p->PaperCode(), 256);
+    EXPECT_NEAR(p->PaperWidthMM(), 283 / 72.0 * 25.4, Tolerance);
+    EXPECT_NEAR(p->PaperHeightMM(), 425 / 72.0 * 25.4, Tolerance);
+    // The driver knows no margins for a size of its own: those of A4 hold.
+    EXPECT_NEAR(p->OffsetLeft(), Side, Tolerance);
+    EXPECT_NEAR(p->OffsetTop(), TopBottom, Tolerance);
+    p->ApplyPrintLayout(9, 210, 297, false, 7, 1, 4);
 }
 
 } // namespace
