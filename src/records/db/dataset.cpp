@@ -4,7 +4,9 @@
 #include "platform/turkishcase.h"
 #include "records/db/connection.h"
 #include "records/db/datevalue.h"
+#include "records/db/fieldset.h"
 #include "records/db/fieldvalue.h"
+#include "records/db/paramlist.h"
 #include "records/db/resultset.h"
 #include "records/db/rowwriter.h"
 #include "records/db/schema.h"
@@ -16,29 +18,15 @@
 namespace db {
 
 struct Dataset::Impl {
-    struct Param {
-        QString name;
-        QVariant value;
-    };
-
     ResultSet result;
-    std::vector<std::unique_ptr<Field>> fields; // every field made so far
-    std::vector<Field *> bound;                 // by column of the result
-    std::vector<Param> params;
+    FieldSet fields;
+    ParamList params;
     std::optional<TranslatedStatement> translated; // of the current statement
     QVector<QVariant> edit;                     // edit buffer of the current row
     int positionBeforeInsert = -1;
     std::vector<QPointer<Dataset>> details;
     quint64 generation = 0;
     bool pendingActive = false, pendingState = false;
-
-    Param *findParam(const QString &name)
-    {
-        for (Param &p : params)
-            if (platform::turkishFoldEquals(p.name, name))
-                return &p;
-        return nullptr;
-    }
 };
 
 Dataset::Dataset(Connection &connection, const QString &name, QObject *parent)
@@ -64,14 +52,7 @@ void Dataset::setSql(const QStringList &lines)
     m_sql = lines;
     m_tableName.clear();
     d->translated.reset();
-    // The parameter list follows the text; values of names that stay are kept.
-    const TranslatedStatement t = translator().translate(lines.join(QLatin1Char('\n')));
-    std::vector<Impl::Param> params;
-    for (const QString &name : t.params) {
-        const Impl::Param *old = d->findParam(name);
-        params.push_back({name, old ? old->value : QVariant()});
-    }
-    d->params = std::move(params);
+    d->params.reset(translator().translate(lines.join(QLatin1Char('\n'))).params);
 }
 
 void Dataset::setTableName(const QString &table)
@@ -84,31 +65,22 @@ void Dataset::setTableName(const QString &table)
 
 void Dataset::setParam(const QString &name, const QVariant &value)
 {
-    Impl::Param *p = d->findParam(name);
-    if (!p)
-        throw LoderaError(QStringLiteral("Parametre bulunamadı: '%1' (%2)").arg(name, objectName()));
-    p->value = value;
+    d->params.set(name, value, objectName());
 }
 
 QVariant Dataset::param(const QString &name) const
 {
-    Impl::Param *p = d->findParam(name);
-    if (!p)
-        throw LoderaError(QStringLiteral("Parametre bulunamadı: '%1' (%2)").arg(name, objectName()));
-    return p->value;
+    return d->params.value(name, objectName());
 }
 
 bool Dataset::hasParam(const QString &name) const
 {
-    return d->findParam(name) != nullptr;
+    return d->params.find(name) != nullptr;
 }
 
 QStringList Dataset::paramNames() const
 {
-    QStringList names;
-    for (const Impl::Param &p : d->params)
-        names << p.name;
-    return names;
+    return d->params.names();
 }
 
 QString Dataset::likePrefix(const QString &text)
@@ -175,43 +147,17 @@ void Dataset::open()
                                               : translator().wholeTable(m_tableName);
 
     // Parameters named like a master column take the master's current value.
-    QVector<QVariant> binds;
-    for (Impl::Param &p : d->params) {
-        if (m_master) {
-            if (Field *f = m_master->findField(p.name)) {
+    if (m_master)
+        for (ParamList::Param &p : d->params.items())
+            if (Field *f = m_master->findField(p.name))
                 p.value = m_master->isActive() ? f->value() : QVariant();
-            }
-        }
-        QVariant v = p.value;
-        if (v.typeId() == QMetaType::QString) {
-            if (auto date = DateValue::parseShortDate(v.toString()))
-                v = DateValue::toStorage(QDateTime(*date, QTime(0, 0)));
-        }
-        binds << FieldValue::toStorage(FieldType::Unknown, v);
-    }
+    const QVector<QVariant> binds = d->params.binds();
 
     d->result = ResultSet::fetch(m_connection, *d->translated, binds,
                                  QStringLiteral("Sorgu çalıştırılamadı (%1)").arg(objectName()));
     ++d->generation;
 
-    // Bind the fields by name; a field object keeps its identity across opens.
-    d->bound.assign(d->result.columns.size(), nullptr);
-    for (auto &f : d->fields)
-        f->m_column = -1;
-    for (size_t c = 0; c < d->result.columns.size(); ++c) {
-        const FieldDef &def = d->result.columns[c].def;
-        Field *field = nullptr;
-        for (auto &f : d->fields)
-            if (f->m_column < 0 && f->m_def.name.compare(def.name, Qt::CaseInsensitive) == 0)
-                field = f.get();
-        if (!field) {
-            d->fields.push_back(std::unique_ptr<Field>(new Field(this, def, int(c))));
-            field = d->fields.back().get();
-        }
-        field->m_def = def;
-        field->m_column = int(c);
-        d->bound[c] = field;
-    }
+    d->fields.bind(this, d->result.columns);
 
     m_sort.clear();
     m_modified = false;
@@ -484,7 +430,7 @@ void Dataset::append()
     d->edit = row->values;
     // A new detail row belongs to the master's current row.
     if (m_master && m_master->isActive()) {
-        for (const Impl::Param &p : d->params) {
+        for (const ParamList::Param &p : d->params.items()) {
             Field *own = findField(p.name);
             Field *theirs = m_master->findField(p.name);
             if (own && theirs && own->isBound() && theirs->isBound())
@@ -609,22 +555,19 @@ void Dataset::checkBrowseMode()
 
 int Dataset::fieldCount() const
 {
-    return int(d->bound.size());
+    return d->fields.count();
 }
 
 Field &Dataset::field(int index) const
 {
     if (index < 0 || index >= fieldCount())
         throw LoderaError(QStringLiteral("Saha bulunamadı: %1 alanları arasında %2. saha yok.").arg(objectName()).arg(index + 1));
-    return *d->bound[index];
+    return *d->fields.at(index);
 }
 
 Field *Dataset::findField(const QString &name) const
 {
-    for (Field *f : d->bound)
-        if (f->fieldName().compare(name, Qt::CaseInsensitive) == 0)
-            return f;
-    return nullptr;
+    return d->fields.find(name);
 }
 
 Field &Dataset::fieldByName(const QString &name) const
@@ -636,10 +579,7 @@ Field &Dataset::fieldByName(const QString &name) const
 
 QStringList Dataset::fieldNames() const
 {
-    QStringList names;
-    for (Field *f : d->bound)
-        names << f->fieldName();
-    return names;
+    return d->fields.names();
 }
 
 FieldDefs Dataset::fieldDefs() const

@@ -55,6 +55,7 @@ public:
 
 private:
     friend class Dataset;
+    friend class FieldSet;
     Field(Dataset *dataset, const FieldDef &def, int column)
         : m_dataset(dataset), m_def(def), m_column(column) {}
 
