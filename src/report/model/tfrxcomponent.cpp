@@ -37,6 +37,9 @@ void TfrxComponent::SetParent(TfrxComponent *AParent)
 {
     if (AParent == m_parent)
         return;
+    for (const TfrxComponent *p = AParent; p; p = p->m_parent)
+        if (p == this)
+            throw LoderaError(QStringLiteral("%1 kendi içine taşınamaz").arg(m_name.isEmpty() ? NamePrefix() : m_name));
     if (m_parent)
         m_parent->m_objects.removeOne(this);
     m_parent = AParent;

@@ -53,6 +53,7 @@ public:
 
     // --- tree
     TfrxComponent *Parent() const { return m_parent; }
+    // Throws LoderaError when the new parent is the component or lies below it.
     virtual void SetParent(TfrxComponent *AParent);
     const QList<TfrxComponent *> &Objects() const { return m_objects; }
     // All descendants, depth first, each before its own children; built afresh.

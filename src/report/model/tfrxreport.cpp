@@ -1,5 +1,10 @@
 #include "report/model/tfrxreport.h"
 
+#include "platform/loderaerror.h"
+
+#include <QFile>
+#include <QSaveFile>
+
 #include <algorithm>
 
 TfrxReport::TfrxReport(TfrxComponent *AOwner)
@@ -87,4 +92,27 @@ void TfrxReport::AddErrors(const QStringList &texts)
 {
     for (const QString &t : texts)
         AddError(t);
+}
+
+QStringList TfrxReport::LoadFromFile(const QString &fileName)
+{
+    QFile f(fileName);
+    if (!f.open(QIODevice::ReadOnly))
+        throw LoderaError(QStringLiteral("Rapor dosyası açılamadı: %1").arg(fileName));
+    try {
+        return LoadFromStream(&f);
+    } catch (const LoderaError &e) {
+        throw LoderaError(QStringLiteral("%1: %2").arg(fileName, e.message()));
+    }
+}
+
+void TfrxReport::SaveToFile(const QString &fileName)
+{
+    // Written aside and put in place whole, so a failed write leaves the old file.
+    QSaveFile f(fileName);
+    if (!f.open(QIODevice::WriteOnly))
+        throw LoderaError(QStringLiteral("Rapor dosyası yazılamadı: %1").arg(fileName));
+    SaveToStream(&f);
+    if (!f.commit())
+        throw LoderaError(QStringLiteral("Rapor dosyası yazılamadı: %1").arg(fileName));
 }

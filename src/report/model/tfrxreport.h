@@ -58,6 +58,12 @@ public:
     // The lists written as child elements, by element name.
     QList<QPair<QString, TfrxCollection *>> Collections() const;
 
+    // The whole template from or to a file in the report XML dialect. Loading
+    // returns the serializer's error lines; a file that cannot be opened or is
+    // no such document throws LoderaError naming the file.
+    QStringList LoadFromFile(const QString &fileName);
+    void SaveToFile(const QString &fileName);
+
     // The dataset of the report's list whose UserName is the alias, or none.
     TfrxDataSet *GetDataset(const QString &alias) const;
 

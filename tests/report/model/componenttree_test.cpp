@@ -164,6 +164,17 @@ TEST(ComponentTree, ReparentingMovesBetweenChildListsAndDestructionLeavesTheList
     EXPECT_TRUE(page.Objects().isEmpty());
 }
 
+TEST(ComponentTree, AComponentCannotBecomeItsOwnDescendant)
+{
+    TfrxReportPage page;
+    auto *band = new TfrxMasterData(&page);
+    auto *memo = new TfrxMemoView(band);
+    EXPECT_THROW(band->SetParent(memo), LoderaError);
+    EXPECT_THROW(band->SetParent(band), LoderaError);
+    EXPECT_EQ(band->Parent(), &page);
+    EXPECT_EQ(band->Objects(), QList<TfrxComponent *>({memo}));
+}
+
 TEST(ComponentTree, AbsolutePositionSumsTheAncestorsButNotThePageMargins)
 {
     TfrxReport report;

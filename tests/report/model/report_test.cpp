@@ -4,6 +4,8 @@
 #include "report/model/tfrxreport.h"
 #include "report/model/tfrxreportpage.h"
 
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 TEST(Report, NewReportHasTheDocumentedDefaults)
@@ -123,4 +125,38 @@ TEST(ReportLists, ADatasetEntryGoesWithItsDataset)
     EXPECT_EQ(report.Datasets()->ItemAt(0)->DataSet(), ds2);
     delete ds2;
     EXPECT_EQ(report.Datasets()->Count(), 0);
+}
+
+TEST(ReportFiles, SavedFileLoadsBackAndFaultsNameTheFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("rapor.xml");
+    TfrxReport report;
+    report.SetName("RpDetay");
+    auto *page = new TfrxReportPage(&report);
+    page->SetName("Page1");
+    report.SaveToFile(path);
+
+    TfrxReport loaded;
+    loaded.SetName("Kopya");
+    EXPECT_TRUE(loaded.LoadFromFile(path).isEmpty());
+    EXPECT_EQ(loaded.Name(), "Kopya");
+    EXPECT_NE(loaded.FindObject("Page1"), nullptr);
+
+    try {
+        loaded.LoadFromFile(dir.filePath("yok.xml"));
+        FAIL() << "no error";
+    } catch (const LoderaError &e) {
+        EXPECT_TRUE(e.message().contains("yok.xml"));
+    }
+    QFile bad(dir.filePath("bozuk.xml"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("<?xml?><TfrxReport><a></TfrxReport>");
+    bad.close();
+    try {
+        loaded.LoadFromFile(bad.fileName());
+        FAIL() << "no error";
+    } catch (const LoderaError &e) {
+        EXPECT_EQ(e.message(), bad.fileName() + ": Invalid file format");
+    }
 }

@@ -114,8 +114,9 @@ TEST(WriteProperties, EachKindOfMember)
         row.set(memo);
         const QString text = attrs(&memo);
         EXPECT_TRUE(text.contains(QString::fromUtf8(row.expected))) << row.name << ": " << text.toStdString();
-        if (row.absent)
+        if (row.absent) {
             EXPECT_FALSE(text.contains(QLatin1String(row.absent))) << row.name << ": " << text.toStdString();
+        }
     }
 }
 
@@ -202,10 +203,11 @@ TEST(ReadProperties, EveryFaultyAttributeLeavesOneLineAndReadingGoesOn)
         TfrxXMLSerializer s;
         s.ReadProperties(QString::fromUtf8(row.text), &memo);
         EXPECT_DOUBLE_EQ(memo.Top(), 7) << row.text;
-        if (row.error)
+        if (row.error) {
             EXPECT_EQ(s.ErrorList(), QStringList({QString::fromUtf8(row.error)})) << row.text;
-        else
+        } else {
             EXPECT_TRUE(s.ErrorList().isEmpty()) << row.text;
+        }
     }
 }
 
