@@ -133,7 +133,10 @@ void TfrxXMLSerializer::writeObject(QObject *obj, const QString &prefix, QObject
             break;
         case TfrxPropKind::String:
             value = TfrxPropertyMap::Read<QString>(info, obj);
-            if (value.isEmpty())
+            // An empty text is left out, unless the member's default is not
+            // empty: then leaving it out would bring the default back on reading
+            // (an emptied ExpressionDelimiters would return as "[,]").
+            if (value.isEmpty() && !(prototype && !TfrxPropertyMap::Read<QString>(info, prototype).isEmpty()))
                 continue;
             value = EscapeXML(value);
             break;

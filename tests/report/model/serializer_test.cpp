@@ -106,6 +106,10 @@ TEST(WriteProperties, EachKindOfMember)
          nullptr},
         {"delimiters", [](TfrxMemoView &m) { m.SetExpressionDelimiters("<,>"); },
          R"( ExpressionDelimiters="&#60;,&#62;")", nullptr},
+        // Left out, an emptied text would read back as its non-empty default.
+        {"emptied delimiters", [](TfrxMemoView &m) { m.SetExpressionDelimiters(""); },
+         R"( ExpressionDelimiters="")", nullptr},
+        {"emptied font name", [](TfrxMemoView &m) { m.Font()->SetName(""); }, R"( Font.Name="")", nullptr},
         {"display format", [](TfrxMemoView &m) { m.DisplayFormat()->SetKind(TfrxFormatKind::fkNumeric); },
          R"( DisplayFormat.Kind="fkNumeric")", nullptr},
     };
