@@ -61,6 +61,11 @@ QList<TemplateName> AllTemplates()
     return all;
 }
 
+QString ExitDatePlaceholder()
+{
+    return QStringLiteral("..... / ..... / 20.....");
+}
+
 QByteArray TemplateDocument(TemplateName name)
 {
     initTemplateResources();

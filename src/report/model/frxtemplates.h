@@ -30,6 +30,11 @@ std::optional<TemplateName> TemplateByName(const QString &name);
 // All four, in the order above.
 QList<TemplateName> AllTemplates();
 
+// What the exit-date boxes of the referral forms show until a date is written,
+// and what a blank patient form prints there: "..... / ..... / 20.....", the
+// century given and the rest of the year left for the clerk's hand.
+QString ExitDatePlaceholder();
+
 // The embedded document, as stored.
 QByteArray TemplateDocument(TemplateName name);
 
