@@ -5,6 +5,8 @@
 #include <QList>
 #include <QPointF>
 
+#include <cmath>
+
 MeasuredFont::MeasuredFont(const QRawFont &base, double pixelSize)
     : m_raw(base)
 {
@@ -13,11 +15,12 @@ MeasuredFont::MeasuredFont(const QRawFont &base, double pixelSize)
         return;
     const double unitsToPixels = pixelSize / m_raw.unitsPerEm();
     // Ascent and descent from the design units too, so that the cell does not
-    // follow the hinted metrics of the rasteriser.
+    // follow the hinted metrics of the rasteriser; rounded up, so that every
+    // glyph's pixels - descenders and accents included - lie inside the cell.
     QRawFont design(m_raw);
     design.setPixelSize(m_raw.unitsPerEm());
-    m_ascent = frxRound(design.ascent() * unitsToPixels);
-    m_descent = frxRound(design.descent() * unitsToPixels);
+    m_ascent = int(std::ceil(design.ascent() * unitsToPixels - 1e-9));
+    m_descent = int(std::ceil(design.descent() * unitsToPixels - 1e-9));
     fillTable();
 }
 

@@ -33,7 +33,8 @@ public:
     const QRawFont &rawFont() const { return m_raw; }
     bool isValid() const { return m_raw.isValid(); }
 
-    // Cell metrics in whole pixels: ascent above the baseline, descent below.
+    // Cell metrics in whole pixels, rounded up: ascent above the baseline,
+    // descent below.
     int ascent() const { return m_ascent; }
     int descent() const { return m_descent; }
     int cellHeight() const { return m_ascent + m_descent; }

@@ -73,8 +73,8 @@ TEST(FontMeasure, PositiveHeightIsTheCellHeight)
 TEST(FontMeasure, CellMetricsOfTheMeasuringFont)
 {
     const auto font = FontMeasurer::instance().font("Arial", {}, 83);
-    // 1854 x 83 / 2048 = 75.14, 434 x 83 / 2048 = 17.59.
-    EXPECT_EQ(font->ascent(), 75);
+    // 1854 x 83 / 2048 = 75.14, 434 x 83 / 2048 = 17.59, both rounded up.
+    EXPECT_EQ(font->ascent(), 76);
     EXPECT_EQ(font->descent(), 18);
 }
 

@@ -249,3 +249,72 @@ TEST(RecordingCanvas, FrameDefaultsToWhatWasDrawn)
 }
 
 } // namespace
+
+namespace {
+
+// The rectangle holding every non-white pixel.
+QRect inkBounds(const QImage &img)
+{
+    QRect r;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (img.pixel(x, y) != qRgb(255, 255, 255))
+                r |= QRect(x, y, 1, 1);
+    return r;
+}
+
+struct InkCase
+{
+    const char *name;
+    int rotation;
+    TextOutOptions options;
+    BackgroundMode mode;
+};
+
+std::ostream &operator<<(std::ostream &os, const InkCase &c) { return os << c.name; }
+
+class TextInk : public ::testing::TestWithParam<InkCase> {};
+
+// Whatever the painter draws for a text stays inside the bounds the recording
+// canvas gives for it - the search highlights those bounds, and the two
+// canvases must agree on where a turned or clipped text goes.
+TEST_P(TextInk, StaysInsideTheRecordedBounds)
+{
+    const InkCase &c = GetParam();
+    const QRect clip(40, 20, 30, 60);
+    auto draw = [&](Canvas &canvas) {
+        canvas.setFont(arial(-20, c.rotation));
+        canvas.setBackgroundMode(c.mode);
+        canvas.setBackgroundColor(Qt::yellow);
+        canvas.textOut(60, 60, c.options, clip, u"Wjğ");
+    };
+    QImage img(140, 140, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    {
+        QtCanvas canvas(img);
+        draw(canvas);
+    }
+    RecordingCanvas rec;
+    draw(rec);
+    ASSERT_EQ(rec.textOperations().size(), 1);
+    const QRect bounds = rec.textOperations()[0]->rect;
+    const QRect ink = inkBounds(img);
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_TRUE(bounds.contains(ink)) << "ink " << ink.x() << "," << ink.y() << " " << ink.width() << "x"
+                                      << ink.height() << " bounds " << bounds.x() << "," << bounds.y() << " "
+                                      << bounds.width() << "x" << bounds.height();
+    if (c.mode == BackgroundMode::Opaque && !c.options.testFlag(TextOutOption::Clipped))
+        EXPECT_EQ(ink, bounds) << "an opaque cell fills its whole box";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Canvas, TextInk,
+    ::testing::Values(InkCase{"Plain", 0, {}, BackgroundMode::Transparent},
+                      InkCase{"OpaqueCell", 0, {}, BackgroundMode::Opaque},
+                      InkCase{"Turned90", 90, {}, BackgroundMode::Opaque},
+                      InkCase{"Turned180", 180, {}, BackgroundMode::Opaque},
+                      InkCase{"Turned270", 270, {}, BackgroundMode::Opaque},
+                      InkCase{"Clipped", 0, TextOutOption::Clipped, BackgroundMode::Opaque},
+                      InkCase{"ClippedTurned", 90, TextOutOption::Clipped, BackgroundMode::Opaque}));
+
+} // namespace
