@@ -201,13 +201,12 @@ void Connection::Transaction::commit()
 void Connection::fail(int code, const QString &what, const QString &statement) const
 {
     const QString text = explanation(code);
-    QString message;
-    if (!text.isEmpty()) {
-        message = QStringLiteral("%1: '%2' %3").arg(what, fileName(), text);
-    } else {
-        const QString detail = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QStringLiteral("bağlantı yok");
-        message = QStringLiteral("%1: %2").arg(what, detail);
-    }
+    // A fault of the file is told with the file's name; a fault of a
+    // statement with the statement, as the program wrote it.
+    if (!text.isEmpty())
+        throw LoderaError(QStringLiteral("%1: '%2' %3").arg(what, fileName(), text));
+    const QString detail = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QStringLiteral("bağlantı yok");
+    QString message = QStringLiteral("%1: %2").arg(what, detail);
     if (!statement.isEmpty())
         message += QStringLiteral("\nSorgu: %1").arg(statement);
     throw LoderaError(message);

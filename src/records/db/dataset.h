@@ -141,6 +141,9 @@ public:
     const QString &sort() const { return m_sort; }
 
     // ---- editing -----------------------------------------------------------
+    // edit() on an empty result appends instead: typing into the page of an
+    // empty list starts a new row. cancel() drops the edit buffer (and an
+    // appended row). deleteRecord() in Insert state cancels the append.
     void append();
     void edit();
     void post();
