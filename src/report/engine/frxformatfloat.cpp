@@ -119,9 +119,12 @@ std::optional<QString> FormatFloat(const QString &picture, double value, const Q
 
     int exponent = 0;
     if (l.scientific && magnitude != 0) {
-        exponent = int(std::floor(std::log10(magnitude))) - (l.intPlaceholders > 0 ? l.intPlaceholders - 1 : -1);
+        // The mantissa gets as many integer digits as there are "0"s before the
+        // point, at least one: "#" digits are optional and stay empty.
+        const int digitsBefore = std::max(1, l.intZeros);
+        exponent = int(std::floor(std::log10(magnitude))) - (digitsBefore - 1);
         double mantissa = magnitude / std::pow(10.0, exponent);
-        const double limit = std::pow(10.0, std::max(l.intPlaceholders, 0));
+        const double limit = std::pow(10.0, digitsBefore);
         if (QString::number(mantissa, 'f', l.fracPlaceholders).toDouble() >= limit) {
             exponent++;
             mantissa /= 10;

@@ -63,24 +63,27 @@ QString ExpandMemoText(const QString &text, const TfrxExpressionDelimiters &deli
     if (open.isEmpty() || delimiters.close.isEmpty() || !text.contains(open))
         return text;
 
-    QString s = text;
+    // The text after a replacement is the untouched rest of the original, so
+    // the output is built in one pass instead of editing the text in place.
+    const int len = int(text.size());
+    QString out;
+    int consumed = 0;
     int p = 0;
-    int e = -1;
-    do {
-        while (p < int(s.size()) - 1 && !QStringView(s).mid(p).startsWith(open))
+    for (;;) {
+        while (p < len - 1 && !QStringView(text).mid(p).startsWith(open))
             ++p;
+        int e = -1;
         bool closed = false;
-        const QString expression = FindBracketedExpression(s, open, delimiters.close, p, &e, &closed);
-        if (p == e)
+        const QString expression = FindBracketedExpression(text, open, delimiters.close, p, &e, &closed);
+        if (p == e || !closed)
             break;
-        if (!closed)
-            break;
-        const QString replacement = replace(expression);
-        s.replace(p, e - p + 1, replacement);
-        p += int(replacement.size());
-        e = -1;
-    } while (p != e);
-    return s;
+        out += QStringView(text).mid(consumed, p - consumed);
+        out += replace(expression);
+        consumed = e + 1;
+        p = e + 1;
+    }
+    out += QStringView(text).mid(consumed);
+    return out;
 }
 
 bool ReplaceTotalPages(QString &text, int totalPages)
