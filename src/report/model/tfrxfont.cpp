@@ -1,6 +1,9 @@
 #include "report/model/tfrxfont.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <limits>
 
 TfrxFont::TfrxFont(QObject *parent) : TfrxPersistent(parent) {}
 
@@ -38,15 +41,17 @@ void TfrxFont::SetName(const QString &v)
 
 int TfrxFont::Size() const
 {
-    // Integer MulDiv semantics: halves round away from zero.
-    const int magnitude = std::abs(m_height);
-    return (magnitude * 72 + 48) / 96;
+    // Integer MulDiv semantics: halves round away from zero. Wide arithmetic, so
+    // no stored height can overflow.
+    const qint64 magnitude = std::abs(qint64(m_height));
+    return int((magnitude * 72 + 48) / 96);
 }
 
 void TfrxFont::SetSize(int points)
 {
-    const int magnitude = (std::abs(points) * 96 + 36) / 72;
-    SetHeight(points >= 0 ? -magnitude : magnitude);
+    const qint64 magnitude = (std::abs(qint64(points)) * 96 + 36) / 72;
+    const qint64 height = points >= 0 ? -magnitude : magnitude;
+    SetHeight(int(std::clamp<qint64>(height, std::numeric_limits<int>::min(), std::numeric_limits<int>::max())));
 }
 
 void TfrxFont::SetStyle(TFontStyles v)

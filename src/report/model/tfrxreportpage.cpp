@@ -1,5 +1,6 @@
 #include "report/model/tfrxreportpage.h"
 
+#include "platform/loderaerror.h"
 #include "report/base/frxfloat.h"
 #include "report/base/frxunits.h"
 #include "report/base/tpaperinfo.h"
@@ -75,6 +76,10 @@ void TfrxReportPage::SetPaperSize(int v)
 
 void TfrxReportPage::SetColumns(int v)
 {
+    // Each column gets a line of text; an absurd count from a damaged template
+    // must not make the program build millions of them.
+    if (v > MaxColumns)
+        throw LoderaError(QStringLiteral("Sütun sayısı en çok %1 olabilir: %2").arg(MaxColumns).arg(v));
     m_columns = v;
     m_columnPositions.clear();
     if (v > 0) {

@@ -56,6 +56,7 @@ class TfrxReportPage : public TfrxPage
     Q_CLASSINFO("nodefault", "PaperSize")
 public:
     static constexpr int CustomPaper = 256;
+    static constexpr int MaxColumns = 1000;
 
     Q_INVOKABLE explicit TfrxReportPage(TfrxComponent *AOwner = nullptr);
     ~TfrxReportPage() override;
@@ -82,6 +83,7 @@ public:
     void SetMirrorMargins(bool v) { m_mirrorMargins = v; }
 
     // Also fills ColumnWidth and ColumnPositions from the printable width.
+    // More than MaxColumns throws LoderaError and changes nothing.
     int Columns() const { return m_columns; }
     void SetColumns(int v);
     double ColumnWidth() const { return m_columnWidth; }

@@ -16,6 +16,8 @@
 #include "report/model/tfrxsubdetaildata.h"
 #include "report/model/tfrxdataband6.h"
 
+#include <limits>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -248,6 +250,12 @@ TEST(ComponentFont, SizeAndHeightConvertAtNinetySixDpi)
         f.SetSize(row.size);
         EXPECT_EQ(f.Height(), row.height) << row.size;
     }
+    // Extreme values from a damaged template stay in range.
+    TfrxFont f;
+    f.SetSize(std::numeric_limits<int>::max());
+    EXPECT_EQ(f.Height(), std::numeric_limits<int>::min());
+    f.SetHeight(std::numeric_limits<int>::min());
+    EXPECT_GT(f.Size(), 0);
 }
 
 TEST(MemoView, RotationKeepsTheValueModulo360)

@@ -1,5 +1,6 @@
 // Page geometry: paper numbers, custom sizes, orientation with its rotation of
 // the margins, pixel sizes at 3.77953 px per millimetre, and page columns.
+#include "platform/loderaerror.h"
 #include "report/model/tfrxreportpage.h"
 
 #include <gtest/gtest.h>
@@ -122,6 +123,10 @@ TEST(PageColumns, ColumnsDivideThePrintableWidth)
 
     page.SetColumns(0);
     EXPECT_TRUE(page.ColumnPositions().isEmpty());
+
+    // A damaged template cannot ask for millions of column lines.
+    EXPECT_THROW(page.SetColumns(2000000000), LoderaError);
+    EXPECT_EQ(page.Columns(), 0);
 }
 
 TEST(PageBackground, ColourFrameAndPictureBelongToThePrivatePicture)
