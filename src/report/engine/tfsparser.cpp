@@ -421,7 +421,7 @@ TfsNodePtr TfsParser::parseFor()
     TfsNodePtr n = node(TfsNodeKind::For, at);
     const TfsToken varAt = m_tok;
     const QString name = expectIdent();
-    TfsNodePtr var = parseName(varAt, name, true);
+    TfsNodePtr var = parseName(varAt, name);
     if (var->kind != TfsNodeKind::Local && var->kind != TfsNodeKind::Global)
         fail(QStringLiteral("Döngü değişkeni yerel ya da genel bir değişken olmalı: '%1'").arg(name), varAt);
     n->kids.push_back(std::move(var));

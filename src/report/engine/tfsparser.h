@@ -83,7 +83,7 @@ private:
     TfsNodePtr parseTerm();
     TfsNodePtr parseFactor();
     TfsNodePtr parseDesignator();
-    TfsNodePtr parseName(const TfsToken &at, const QString &name, bool assignmentTarget);
+    TfsNodePtr parseName(const TfsToken &at, const QString &name);
     TfsNodePtr parseReportName(const TfsToken &at);
     TfsNodePtr parseSet(const TfsToken &at);
     void parseArguments(TfsNode &call, TfsTok close);

@@ -221,7 +221,7 @@ TfsNodePtr TfsParser::parseDesignator()
 {
     const TfsToken at = m_tok;
     const QString name = expectIdent();
-    TfsNodePtr n = parseName(at, name, false);
+    TfsNodePtr n = parseName(at, name);
     for (;;) {
         const TfsToken selAt = m_tok;
         if (accept(TfsTok::Dot)) {
@@ -285,9 +285,8 @@ void TfsParser::checkArgCount(int given, int minArgs, int maxArgs, const QString
         fail(QStringLiteral("'%1' için fazla parametre").arg(name), at);
 }
 
-TfsNodePtr TfsParser::parseName(const TfsToken &at, const QString &name, bool assignmentTarget)
+TfsNodePtr TfsParser::parseName(const TfsToken &at, const QString &name)
 {
-    Q_UNUSED(assignmentTarget)
     const QString key = name.toLower();
     if (key == QLatin1String("true") || key == QLatin1String("false")) {
         TfsNodePtr n = node(TfsNodeKind::Literal, at);

@@ -1,9 +1,11 @@
 // What goes wrong: compile errors with their Turkish text and position, the
 // error line the engine builds from them, and hostile input that must end in
 // an error quickly instead of a crash or a hang.
+#include "report/engine/frxmemotext.h"
 #include "report/engine/tfrxexpressioncache.h"
 #include "report/engine/tfserror.h"
 #include "report/engine/tfsscript.h"
+#include "report/engine/tfsvalue.h"
 
 #include <QElapsedTimer>
 
@@ -68,17 +70,24 @@ const CompileErrorRow kCompileErrors[] = {
 INSTANTIATE_TEST_SUITE_P(Table, CompileErrors, ::testing::ValuesIn(kCompileErrors),
                          [](const auto &info) { return std::string(info.param.name); });
 
-TEST(ScriptErrors, EngineErrorLineIsBuiltFromTheErrorText)
+TEST(ScriptErrors, UnresolvableNameInTypedTextGivesTheEngineErrorLine)
 {
-    // The engine's line: object name, ": ", "Söz dizimi hatası", " '", the
-    // expression, "': " and the script's text.
+    // A clerk typed "[Merkez]" into a name that the program writes into a memo:
+    // the bracket is an expression, and its name is unknown. The engine's line:
+    // object name, ": ", "Söz dizimi hatası", " '", the expression, "': " and
+    // the script's text.
     TfrxExpressionCache cache;
-    QVariant v;
-    QString error;
-    ASSERT_EQ(cache.calc(QStringLiteral("Ahmet [Merkez"), &v, &error), TfrxExpressionCache::Outcome::CompileError);
-    const QString line = QStringLiteral("Memo5: ") + QStringLiteral("Söz dizimi hatası") + QStringLiteral(" '")
-        + QStringLiteral("Ahmet [Merkez") + QStringLiteral("': ") + error;
-    EXPECT_EQ(line, QStringLiteral("Memo5: Söz dizimi hatası 'Ahmet [Merkez': Tanımlanmamış tanıtıcı: 'Ahmet'"));
+    QStringList lines;
+    const QString printed = ExpandMemoText(QStringLiteral("Ahmet [Merkez] Şube"), {QStringLiteral("["), QStringLiteral("]")},
+                                           [&](const QString &expr) {
+                                               QVariant v;
+                                               QString error;
+                                               if (cache.calc(expr, &v, &error) == TfrxExpressionCache::Outcome::CompileError)
+                                                   lines << QStringLiteral("Memo5: Söz dizimi hatası '") + expr + QStringLiteral("': ") + error;
+                                               return tfs::toText(v);
+                                           });
+    EXPECT_EQ(lines, QStringList{QStringLiteral("Memo5: Söz dizimi hatası 'Merkez': Tanımlanmamış tanıtıcı: 'Merkez'")});
+    EXPECT_EQ(printed, QStringLiteral("Ahmet  Şube"));
 }
 
 TEST(ScriptErrors, FailedCompileLeavesNoProgramBehind)
