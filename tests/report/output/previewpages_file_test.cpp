@@ -3,6 +3,7 @@
 #include "previewpages_fixture.h"
 
 #include "platform/loderaerror.h"
+#include "report/output/tfrxoutline.h"
 
 #include <QLocale>
 #include <QTemporaryDir>
@@ -32,6 +33,8 @@ TEST_F(ListReport, WrittenAndReadBackGivesTheSamePages)
 {
     report.PreviewOptions()->SetOutlineWidth(150);
     run(4, 3);
+    store.StoreAnchor(QStringLiteral("Son"));
+    store.Outline()->AddItem(QStringLiteral("Bölüm"), 5);
     const QByteArray bytes = written(store);
     EXPECT_TRUE(bytes.startsWith("<?xml version=\"1.0\" encoding=\"utf-8\"?>"));
     EXPECT_TRUE(bytes.contains("<previewpages><page0>")) << bytes.left(300).constData();
