@@ -29,7 +29,18 @@ public:
     void num(QLatin1String name, qint64 v) { add(name, QString::number(v)); }
     void flag(QLatin1String name, bool v) { add(name, v ? QStringLiteral("1") : QStringLiteral("0")); }
     void real(QLatin1String name, double v) { add(name, frxFloatToStr(v)); }
-    void text(QLatin1String name, const QString &v) { add(name, EscapeXML(v)); }
+    void text(QLatin1String name, const QString &v) { add(name, needsEscape(v) ? EscapeXML(v) : v); }
+
+    // Most texts hold none of the escaped characters; they are taken as they are.
+    static bool needsEscape(const QString &v)
+    {
+        for (QChar c : v) {
+            const char16_t u = c.unicode();
+            if (u == '\r' || u == '\n' || u == '"' || u == '&' || u == '<' || u == '>')
+                return true;
+        }
+        return false;
+    }
 
     void realIf(QLatin1String name, double a, double b)
     {
@@ -113,7 +124,8 @@ void memoDiff(Pairs &p, const TfrxCustomMemoView *o, const TfrxCustomMemoView *s
     p.numIf(QLatin1String("HAlign"), int(o->HAlign()), int(s->HAlign()));
     p.flagIf(QLatin1String("Highlight.Active"), o->Highlight()->Active(), s->Highlight()->Active());
     p.realIf(QLatin1String("LineSpacing"), o->LineSpacing(), s->LineSpacing());
-    p.text(QLatin1String("x"), o->Memo().join(QLatin1String("\r\n")));
+    const QStringList &lines = o->Memo();
+    p.text(QLatin1String("x"), lines.size() == 1 ? lines.first() : lines.join(QLatin1String("\r\n")));
     p.realIf(QLatin1String("ParagraphGap"), o->ParagraphGap(), s->ParagraphGap());
     p.numIf(QLatin1String("Rotation"), o->Rotation(), s->Rotation());
     p.flagIf(QLatin1String("RTLReading"), o->RTLReading(), s->RTLReading());

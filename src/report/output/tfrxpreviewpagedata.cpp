@@ -30,11 +30,28 @@ bool getVarint(const QByteArray &data, qsizetype &pos, quint32 &v)
 
 void TfrxPreviewPageData::EncodeRecord(QByteArray &out, int depth, int nameId, const QString &attrs)
 {
-    const QByteArray text = attrs.toUtf8();
     putVarint(out, quint32(depth));
     putVarint(out, quint32(nameId));
-    putVarint(out, quint32(text.size()));
-    out.append(text);
+    // Attribute texts are nearly all ASCII: those are copied byte for byte
+    // without a temporary array.
+    bool ascii = true;
+    for (QChar c : attrs)
+        if (c.unicode() >= 0x80) {
+            ascii = false;
+            break;
+        }
+    if (!ascii) {
+        const QByteArray text = attrs.toUtf8();
+        putVarint(out, quint32(text.size()));
+        out.append(text);
+        return;
+    }
+    putVarint(out, quint32(attrs.size()));
+    const qsizetype at = out.size();
+    out.resize(at + attrs.size());
+    char *dst = out.data() + at;
+    for (QChar c : attrs)
+        *dst++ = char(c.unicode());
 }
 
 void TfrxPreviewPageData::Append(int depth, int nameId, const QString &attrs)
