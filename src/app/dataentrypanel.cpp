@@ -27,6 +27,11 @@ DataEntryPanel::DataEntryPanel(const DataEntrySources &src, QWidget *parent)
     TabSet1->setExpanding(false);
     TabSet1->setDrawBase(false);
     TabSet1->setFocusPolicy(Qt::NoFocus);
+    // Six tabs share the panel's width, as compact as the office knows them.
+    TabSet1->setUsesScrollButtons(false);
+    TabSet1->setStyleSheet(QStringLiteral(
+        "QTabBar::tab { padding: 2px 3px; min-width: 0px; border: 1px solid transparent; }"
+        "QTabBar::tab:selected { background: palette(base); border-color: palette(mid); }"));
     for (const char *tab : {" Personel ", " Yetkili ", " Kurum ", " Ünvanlar ", " Aile Bireyleri ",
                             " Sağlık Kurumları "})
         TabSet1->addTab(s(tab));

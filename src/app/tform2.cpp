@@ -2,6 +2,7 @@
 
 #include "app/appicons.h"
 #include "platform/shell.h"
+#include "records/ui/programfont.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -41,6 +42,7 @@ TForm2::TForm2(QWidget *parent) : QDialog(parent)
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint);
     setFixedSize(329, 202);
+    setFont(ProgramFont::standard());
 
     auto *picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Image1"));
