@@ -9,6 +9,7 @@
 #include "report/model/tfrxpageheader.h"
 #include "report/model/tfrxreport.h"
 #include "report/model/tfrxreportdatasets.h"
+#include "report/model/tfrxreportcomponent.h"
 #include "report/model/tfrxreportpage.h"
 #include "report/model/tfrxreportsummary.h"
 #include "report/model/tfrxreporttitle.h"
@@ -221,6 +222,14 @@ void TfrxEngine::ShowBand(TfrxBand *band)
     m_curObject = band->Name();
     if (!m_printingHeaders && band->Visible() && band->StartNewPage() && !qobject_cast<TfrxDataBand *>(band))
         NewPage();
+    PrepareBand(band);
+    // Whatever happens while the band is placed, its objects get their
+    // template state back.
+    struct Release {
+        TfrxEngine *engine;
+        TfrxBand *band;
+        ~Release() { engine->ReleaseBand(band); }
+    } release{this, band};
     if (band->Visible()) {
         // Header-list bands open a page; they never push it on.
         if (!m_printingHeaders && FreeSpace() < band->Height())
@@ -234,6 +243,30 @@ void TfrxEngine::ShowBand(TfrxBand *band)
     if (TfrxBand *child = band->Child())
         if (band->Visible() || band->PrintChildIfInvisible())
             ShowBand(child);
+}
+
+void TfrxEngine::PrepareBand(TfrxBand *band)
+{
+    m_curObject = band->Name();
+    band->BeforeOutput();
+    for (TfrxComponent *c : band->Objects()) {
+        auto *object = qobject_cast<TfrxReportComponent *>(c);
+        if (!object)
+            continue;
+        m_curObject = object->Name();
+        object->BeforeOutput();
+        if (band->Visible() && object->Visible())
+            object->FetchData();
+    }
+    m_curObject = band->Name();
+}
+
+void TfrxEngine::ReleaseBand(TfrxBand *band)
+{
+    for (TfrxComponent *c : band->Objects())
+        if (auto *object = qobject_cast<TfrxReportComponent *>(c))
+            object->AfterOutput();
+    band->AfterOutput();
 }
 
 double TfrxEngine::ReservedFooterHeight() const
@@ -262,6 +295,12 @@ void TfrxEngine::ShowFooterBand(TfrxBand *band)
     m_curObject = band->Name();
     if ((m_firstPage && !band->PrintOnFirstPage()) || (m_lastPage && !band->PrintOnLastPage()))
         return;
+    PrepareBand(band);
+    struct Release {
+        TfrxEngine *engine;
+        TfrxBand *band;
+        ~Release() { engine->ReleaseBand(band); }
+    } release{this, band};
     band->SetLeft(0);
     band->SetTop(CurY);
     if (!m_store->HasBandOutput(band))

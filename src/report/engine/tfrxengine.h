@@ -51,6 +51,10 @@ private:
     void RunDataBands(const QList<TfrxBand *> &bands);
     bool HasPrintableRows(const QList<TfrxBand *> &candidates, bool flag, bool forPage);
     void ShowFooterBand(TfrxBand *band);
+    // Objects take their data before a band is placed and give back their
+    // template state after it.
+    void PrepareBand(TfrxBand *band);
+    void ReleaseBand(TfrxBand *band);
 
     TfrxReport *m_report;
     TfrxCustomPreviewPages *m_store;
