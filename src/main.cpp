@@ -6,6 +6,7 @@
 #include "app/tform1.h"
 #include "records/ui/errorbox.h"
 #include "settings/tayarfrm.h"
+#include "settings/tpasswdfrm.h"
 
 #include <exception>
 #include <memory>
@@ -27,11 +28,17 @@ int main(int argc, char **argv)
     if (!form->startAllowed())
         return 0;
 
-    // The settings window lives as long as the main window; the password and
-    // statistics editor windows join here in the same way.
-    new TAyarFrm(form.get());
+    // The settings window lives as long as the main window (its creation
+    // loads the protection switch and the options), then the change-password
+    // window; the statistics editor window joins here in the same way.
+    auto *settings = new TAyarFrm(form.get());
+    new TPassWdFrm(form.get());
 
     form->show();
-    // The start-up password gate runs here, once the main window is visible.
+    // The password gate, over the visible main window. Refused, the program
+    // ends here: the main window never closes, so its settings keys are not
+    // written; the settings window's end still writes the protection switch.
+    if (!settings->AskPassword(PasswordPrompt::OnlyIfActive))
+        return 0;
     return app.exec();
 }

@@ -9,6 +9,7 @@
 #include "app/recordpage.h"
 #include "app/referralpanel.h"
 #include "app/staffcolumn.h"
+#include "app/tdcmintray.h"
 #include "app/tform2.h"
 #include "platform/localeformats.h"
 #include "platform/singleinstance.h"
@@ -16,6 +17,7 @@
 #include "records/ui/datasource.h"
 #include "records/ui/dbcombobox.h"
 #include "records/ui/dblookupcombobox.h"
+#include "records/ui/errorbox.h"
 #include "records/ui/guardedslot.h"
 #include "records/ui/hinttext.h"
 #include "records/ui/tsrdbgrid.h"
@@ -101,6 +103,9 @@ TForm1::TForm1(QWidget *parent) : QWidget(parent)
     PopupMenu1->addAction(s("Aç"), this, &TForm1::A1Click);
     PopupMenu1->addSeparator();
     PopupMenu1->addAction(s("Kapat"), this, &TForm1::ToolBtn6Click);
+    DCMinTray1 = new TDCMinTray(this);
+    DCMinTray1->setHint(s("Lodera Programı"));
+    DCMinTray1->setPopupMenu(PopupMenu1);
 
     connectHandlers();
     Query1AfterScroll();
@@ -273,6 +278,11 @@ void TForm1::showEvent(QShowEvent *event)
 
 void TForm1::FormShow()
 {
+    LoadMainSettings();
+    if (AyarFrm)
+        connect(AyarFrm, &TAyarFrm::alphabeticalOrderRequested, this, [this] {
+            ErrorBox::guard([this] { reopenStaffOrdered(); });
+        });
     if (optionTicked(&TAyarFrm::ChkSira))
         reopenStaffOrdered();
 
@@ -294,8 +304,7 @@ void TForm1::closeEvent(QCloseEvent *event)
 
 void TForm1::FormClose()
 {
-    // The main window's keys of the settings file are written here once the
-    // settings stores are in place.
+    SaveMainSettings();
 }
 
 void TForm1::changeEvent(QEvent *event)
@@ -373,8 +382,7 @@ void TForm1::ToolBtn6Click() { close(); }
 
 void TForm1::A1Click()
 {
-    showNormal();
-    activateWindow();
+    DCMinTray1->RestoreFromTray();
 }
 
 void TForm1::TabSet1Change(int index)

@@ -22,6 +22,7 @@ class QToolBar;
 class ReferralPanel;
 class SingleInstance;
 class StaffColumn;
+class TDCMinTray;
 class BevelPanel;
 
 class TForm1 : public QWidget
@@ -62,6 +63,7 @@ public:
     BevelPanel *Panel16 = nullptr;
     QPushButton *Button4 = nullptr;
     QMenu *PopupMenu1 = nullptr;
+    TDCMinTray *DCMinTray1 = nullptr;
 
 public slots:
     void AppIdle();
@@ -124,6 +126,8 @@ private:
     void FormCreate();
     void FormShow();
     void FormClose();
+    void LoadMainSettings();
+    void SaveMainSettings();
     void reopenStaffOrdered();
     void showPanel(QWidget *panel);
 
