@@ -11,6 +11,7 @@
 #include "app/staffcolumn.h"
 #include "app/tdcmintray.h"
 #include "app/tform2.h"
+#include "app/toolbarbutton.h"
 #include "platform/localeformats.h"
 #include "platform/singleinstance.h"
 #include "records/db/maindatasets.h"
@@ -20,6 +21,7 @@
 #include "records/ui/errorbox.h"
 #include "records/ui/guardedslot.h"
 #include "records/ui/hinttext.h"
+#include "records/ui/programfont.h"
 #include "records/ui/tsrdbgrid.h"
 #include "settings/tayarfrm.h"
 
@@ -73,8 +75,7 @@ TForm1::TForm1(QWidget *parent) : QWidget(parent)
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
-    QFont font(QFontDatabase::systemFont(QFontDatabase::GeneralFont).family(), 8);
-    setFont(font);
+    setFont(ProgramFont::standard());
     setFixedSize(ClientWidth, ClientHeight);
 
     // The database comes first: every bound control below needs its dataset.
@@ -112,29 +113,39 @@ TForm1::TForm1(QWidget *parent) : QWidget(parent)
     FormCreate();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // The controls reach into the datasets until they are gone, so they go
+    // first; the datasets and the connection follow with the members.
+    QList<QPointer<QObject>> owned;
+    for (QObject *child : children())
+        owned << child;
+    for (const QPointer<QObject> &child : owned)
+        delete child.data();
+}
 
 void TForm1::buildToolBar()
 {
     ToolBar1 = new QToolBar(this);
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
-    ToolBar1->setGeometry(0, 0, ClientWidth, ToolBarHeight);
+    ToolBar1->setGeometry(0, 1, ClientWidth, ToolBarHeight - 2);
     ToolBar1->setMovable(false);
     ToolBar1->setFloatable(false);
     ToolBar1->setContentsMargins(2, 2, 2, 2);
-    ToolBar1->setStyleSheet(QStringLiteral(
-        "QToolBar#ToolBar1 { border-top: 1px solid palette(dark); border-bottom: 1px solid palette(light);"
-        " padding: 2px; spacing: 0px; }"));
+    // The edge lines above and below the toolbar.
+    for (int y : {0, ToolBarHeight - 1}) {
+        auto *line = new QFrame(this);
+        line->setFrameShape(QFrame::HLine);
+        line->setFrameShadow(QFrame::Sunken);
+        line->setGeometry(0, y, ClientWidth, 1);
+    }
 
     auto button = [this](const char *name, const char *caption, const char *hint, int picture,
                          bool check) {
-        auto *b = new QToolButton(ToolBar1);
+        auto *b = new ToolBarButton(ToolBar1);
         b->setObjectName(QString::fromLatin1(name));
         b->setText(s(caption));
         b->setIcon(AppIcons::picture(picture));
-        b->setIconSize({16, 16});
-        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        b->setAutoRaise(true);
         b->setCheckable(check);
         b->setFocusPolicy(Qt::NoFocus);
         b->setFixedSize(57, 36);
