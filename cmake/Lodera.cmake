@@ -33,8 +33,17 @@ function(lodera_test name dir label)
   add_executable(${name} ${srcs})
   target_link_libraries(${name} PRIVATE lodera_test_support ${A_DEPS})
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR}/${dir})
-  add_test(NAME ${name} COMMAND ${name})
+  # Each test program runs from a folder of its own, with its own user
+  # configuration and runtime folders: the program keeps Lodera.ini next to
+  # its executable, win.ini in the configuration folder and its single-instance
+  # lock in the runtime folder, and test programs run in parallel must not
+  # share any of them.
+  set(home ${CMAKE_BINARY_DIR}/testrun/${name})
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${home})
+  file(MAKE_DIRECTORY ${home}/config ${home}/runtime)
+  file(CHMOD ${home}/runtime DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+  add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${home})
   set_tests_properties(${name} PROPERTIES LABELS ${label}
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=tr_TR.UTF-8;LODERA_SOURCE_DIR=${CMAKE_SOURCE_DIR};LODERA_BIN_DIR=${CMAKE_BINARY_DIR}/bin"
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=tr_TR.UTF-8;LODERA_SOURCE_DIR=${CMAKE_SOURCE_DIR};LODERA_BIN_DIR=${CMAKE_BINARY_DIR}/bin;XDG_CONFIG_HOME=${home}/config;XDG_RUNTIME_DIR=${home}/runtime"
     TIMEOUT 1200)
 endfunction()
