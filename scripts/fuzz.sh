@@ -7,10 +7,16 @@
 # crashing input is kept there as <build>/artifacts/<target>-crash-... and
 # makes the script fail: copy it into the regressions folder once fixed.
 #
+# With target names after SECONDS only those explore; the others replay their
+# seeds and regressions once.
+#
 #   bash scripts/fuzz.sh 60          # each target 60 s
+#   bash scripts/fuzz.sh 60 fuzz_xmlreader
 #   LODERA_FUZZ_BUILD=/tmp/f bash scripts/fuzz.sh 30
 set -euo pipefail
 seconds="${1:-60}"
+shift || true
+explore=("$@")
 src=$(cd "$(dirname "$0")/.." && pwd)
 build="${LODERA_FUZZ_BUILD:-$src/build-fuzz}"
 
@@ -41,6 +47,15 @@ for t in "${targets[@]}"; do
     work="$build/corpus/$t"
     regressions="$src/tests/fuzz/regressions/$t"
     mkdir -p "$work" "$seeds" "$regressions"
+    if [ "${#explore[@]}" -gt 0 ] && [[ " ${explore[*]} " != *" $t "* ]]; then
+        echo "== $t: replaying seeds and regressions"
+        if ! "$build/bin/$t" -runs=0 -timeout=10 -rss_limit_mb=2048 \
+                -artifact_prefix="$build/artifacts/$t-" "$seeds" "$regressions"; then
+            echo "fuzz.sh: $t failed on a kept input; inputs in $build/artifacts/" >&2
+            failed=1
+        fi
+        continue
+    fi
     echo "== $t: ${seconds} s"
     if ! "$build/bin/$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
             -max_len=16384 -print_final_stats=1 \
