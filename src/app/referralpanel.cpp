@@ -52,10 +52,10 @@ ReferralPanel::ReferralPanel(DataSource *staff, DataSource *dependants, DataSour
     DBEdit1 = staffField("DBEdit1", "Adı Soyadı :", "Birlestir", {104, 24}, 121, 92);
     DBEdit3 = staffField("DBEdit3", "Görevi :", "Gorevi", {104, 48}, 121, 92);
     DBEdit2 = staffField("DBEdit2", "T.C Kimlik No :", "TCKimlik", {104, 72}, 121, 92);
-    DBEdit4 = staffField("DBEdit4", "Sicil No :", "SicilNo", {296, 24}, 89, 64);
-    DBEdit5 = staffField("DBEdit5", "K. Derecesi :", "KadroDerece", {296, 48}, 89, 64);
-    DBEdit20 = staffField("DBEdit20", "Emekli Sicil :", "TCVergi", {296, 72}, 89, 64);
-    DBEdit23 = staffField("DBEdit23", "S. Karne No :", "YedekAlan1", {296, 96}, 89, 64);
+    DBEdit4 = staffField("DBEdit4", "Sicil No :", "SicilNo", {296, 24}, 89, 67);
+    DBEdit5 = staffField("DBEdit5", "K. Derecesi :", "KadroDerece", {296, 48}, 89, 67);
+    DBEdit20 = staffField("DBEdit20", "Emekli Sicil :", "TCVergi", {296, 72}, 89, 67);
+    DBEdit23 = staffField("DBEdit23", "S. Karne No :", "YedekAlan1", {296, 96}, 89, 67);
 
     // Frames first so that the controls placed over them stay on top.
     framedBox(this, {160, 136, 233, 129})->setObjectName(QStringLiteral("Bevel1"));

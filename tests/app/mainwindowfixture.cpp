@@ -1,6 +1,9 @@
 #include "mainwindowfixture.h"
 
+#include "platform/profilefile.h"
+
 #include <QApplication>
+#include <QFile>
 #include <QEventLoop>
 #include <QTimer>
 #include <QKeyEvent>
@@ -8,6 +11,9 @@
 
 void MainWindowTest::SetUp()
 {
+    // The program keeps Lodera.ini next to its executable, here the test
+    // program's own folder: every test starts as a first start would.
+    QFile::remove(ProfileFile::programIniPath());
     fill();
     start();
 }
