@@ -5,6 +5,7 @@
 #include "app/dataentrypanel.h"
 #include "app/hinttracker.h"
 #include "app/idlehandler.h"
+#include "app/mainreports.h"
 #include "app/panelstatusbar.h"
 #include "app/recordpage.h"
 #include "app/referralpanel.h"
@@ -82,6 +83,7 @@ TForm1::TForm1(QWidget *parent) : QWidget(parent)
     m_data = std::make_unique<db::MainDatasets>();
     m_data->open(QStringLiteral("Data.ssd"));
     installDatasetHandlers();
+    m_reports = std::make_unique<MainReports>(*m_data, this);
 
     DataSource1 = new DataSource(&m_data->Query1, this);
     DataSource2 = new DataSource(&m_data->QueryDetail, this);

@@ -13,6 +13,7 @@ class MainDatasets;
 class DataEntryPanel;
 class DataSource;
 class HintTracker;
+class MainReports;
 class IdleHandler;
 class PanelStatusBar;
 class QMenu;
@@ -39,6 +40,8 @@ public:
     bool startAllowed() const { return m_startAllowed; }
 
     db::MainDatasets &data() const { return *m_data; }
+    // The four report templates and the two report datasets.
+    MainReports &reports() const { return *m_reports; }
 
     DataSource *DataSource1 = nullptr;
     DataSource *DataSource2 = nullptr;
@@ -132,6 +135,7 @@ private:
     void showPanel(QWidget *panel);
 
     std::unique_ptr<db::MainDatasets> m_data;
+    std::unique_ptr<MainReports> m_reports;
     std::unique_ptr<SingleInstance> m_instance;
     HintTracker *m_hints = nullptr;
     IdleHandler *m_idle = nullptr;
