@@ -120,6 +120,17 @@ TEST_F(GroupsTest, NewGroupOnANewPageExceptTheFirst)
     EXPECT_EQ(run(), QStringList({"1:G@0", "1:M@10", "1:M@20", "2:G@0", "2:M@10", "2:M@20", "2:M@30"}));
 }
 
+TEST_F(GroupsTest, GroupHeaderRepeatsOnTheNextPageWhileItsGroupLasts)
+{
+    group("G", 0, "dept")->SetReprintOnNewPage(true);
+    master(20)->SetHeight(30);
+    add<TfrxGroupFooter>("GF", 40, 10);
+    // A: G, rows at 10 and 40, GF at 70. B: G at 80, its first row breaks;
+    // its three rows fill page 2 and its footer goes on page 3, still under G.
+    EXPECT_EQ(run(), QStringList({"1:G@0", "1:M@10", "1:M@40", "1:GF@70", "1:G@80", "2:G@0", "2:M@10", "2:M@40",
+                                  "2:M@70", "3:G@0", "3:GF@10"}));
+}
+
 TEST_F(GroupsTest, KeptGroupMovesWhole)
 {
     group("G", 0, "dept")->SetKeepTogether(true);

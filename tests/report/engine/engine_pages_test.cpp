@@ -127,4 +127,31 @@ TEST_F(PagesTest, TitleJoinsThePreviousPageWhenThePageSaysSo)
     EXPECT_EQ(run(), QStringList({"1:Rows@0", "1:Title2@30"}));
 }
 
+struct RepeatCase {
+    const char *name;
+    bool onReport;
+};
+
+class PageRepeatTest : public EngineFixture, public ::testing::WithParamInterface<RepeatCase> {};
+
+// Two records in the report's or the page's dataset: the page runs once per
+// record, each run with its own title and its own rows.
+TEST_P(PageRepeatTest, PageRunsOncePerRecord)
+{
+    TfrxUserDataSet people;
+    people.SetRangeEnd(TfrxRangeEnd::reCount);
+    people.SetRangeEndCount(2);
+    if (GetParam().onReport)
+        report.SetDataSet(&people);
+    else
+        page->SetDataSet(&people);
+    add<TfrxReportTitle>("Title", 0, 10);
+    rows<TfrxMasterData>("Rows", 20, 10, 2);
+    EXPECT_EQ(run(), QStringList({"1:Title@0", "1:Rows@10", "1:Rows@20", "2:Title@0", "2:Rows@10", "2:Rows@20"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Datasets, PageRepeatTest,
+                         ::testing::Values(RepeatCase{"Report", true}, RepeatCase{"Page", false}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
 } // namespace
