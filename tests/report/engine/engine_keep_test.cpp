@@ -92,6 +92,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 using KeepEdgeTest = EngineFixture;
 
+TEST_F(KeepEdgeTest, RepeatedHeaderMovedWithItsRowIsNotPrintedTwice)
+{
+    add<TfrxReportTitle>("Title", 0, 75);
+    add<TfrxHeader>("Header", 10, 10)->SetReprintOnNewPage(true);
+    rows<TfrxMasterData>("Rows", 20, 20, 1)->SetKeepHeader(true);
+    EXPECT_EQ(run(), QStringList({"1:Title@0", "2:Header@0", "2:Rows@10"}));
+}
+
 TEST_F(KeepEdgeTest, KeptOutputTallerThanAPageDoesNotLeaveAnEmptyPage)
 {
     // The kept block starts at the top of page 1 and needs 10 + 10 x 10: it
