@@ -335,12 +335,9 @@ void TfrxEngine::ShowFooterBand(TfrxBand *band, FooterRepeat repeat)
 {
     if (!band)
         return;
+    BeginOutput(band);
+    const BandRelease release{this, band};
     StretchBand(band);
-    struct Release {
-        TfrxEngine *engine;
-        TfrxBand *band;
-        ~Release() { engine->ReleaseBand(band); }
-    } release{this, band};
     if (band->Visible()) {
         band->SetLeft(band == m_pageFooter ? 0 : CurX);
         band->SetTop(CurY);

@@ -133,7 +133,13 @@ private:
     void ShowBandItself(TfrxBand *band);
     void SplitBand(TfrxBand *band);
     void PlaceBand(TfrxBand *band);
+    void BeginOutput(TfrxBand *band);
     void StretchBand(TfrxBand *band);
+    struct BandRelease {
+        TfrxEngine *engine;
+        TfrxBand *band;
+        ~BandRelease();
+    };
     void ReleaseBand(TfrxBand *band);
     void CallScript(const QString &procedure, QObject *sender);
     bool IsColumnBand(TfrxBand *band) const;

@@ -12,6 +12,8 @@
 #include "report/model/tfrxview.h"
 #include "report/output/tfrxcustompreviewpages.h"
 
+#include <exception>
+
 namespace {
 enum BandKind {
     kReportSummary = 1,
@@ -69,12 +71,10 @@ void TfrxEngine::ShowBandItself(TfrxBand *band)
         if (!rowLike || m_counters.value(walked).lineThrough != 1)
             NewPage();
     }
+    BeginOutput(band);
+    // Whatever happens while the band is output, it gets its template state back.
+    const BandRelease release{this, band};
     StretchBand(band);
-    struct Release {
-        TfrxEngine *engine;
-        TfrxBand *band;
-        ~Release() { engine->ReleaseBand(band); }
-    } release{this, band};
     bool split = false;
     if (band->Visible() && kind != kOverlay && !IsColumnBand(band) && !m_printingHeaders
         && FreeSpace() < band->Height()) {
@@ -118,21 +118,27 @@ void TfrxEngine::SplitBand(TfrxBand *band)
     }
 }
 
+void TfrxEngine::BeginOutput(TfrxBand *band)
+{
+    // All of the band is saved before anything can fail, so that releasing
+    // it after an error puts back exactly the template.
+    band->BeforeOutput();
+    for (TfrxComponent *c : band->Objects())
+        if (auto *object = qobject_cast<TfrxReportComponent *>(c))
+            object->BeforeOutput();
+}
+
 void TfrxEngine::StretchBand(TfrxBand *band)
 {
     m_curBand = band;
     m_curObject = band->Name();
-    band->BeforeOutput();
     CallScript(band->OnBeforePrint(), band);
     const bool visible = band->Visible();
     for (TfrxComponent *c : band->Objects()) {
         auto *object = qobject_cast<TfrxReportComponent *>(c);
-        if (!object)
+        if (!object || !visible)
             continue;
         m_curObject = object->Name();
-        object->BeforeOutput();
-        if (!visible)
-            continue;
         auto *view = qobject_cast<TfrxView *>(object);
         if (view)
             CallScript(view->OnBeforePrint(), view);
@@ -153,9 +159,17 @@ void TfrxEngine::StretchBand(TfrxBand *band)
     TfrxBandStretcher::FitMaxHeight(band, bottom);
 }
 
+TfrxEngine::BandRelease::~BandRelease()
+{
+    engine->ReleaseBand(band);
+}
+
 void TfrxEngine::ReleaseBand(TfrxBand *band)
 {
-    if (band->Visible())
+    // While an error unwinds, the band is only restored: a script event
+    // raising a second error now could not be reported.
+    const bool unwinding = std::uncaught_exceptions() > 0;
+    if (band->Visible() && !unwinding)
         for (TfrxComponent *c : band->Objects())
             if (auto *view = qobject_cast<TfrxView *>(c)) {
                 m_curObject = view->Name();
@@ -165,7 +179,8 @@ void TfrxEngine::ReleaseBand(TfrxBand *band)
         if (auto *object = qobject_cast<TfrxReportComponent *>(c))
             object->AfterOutput();
     m_curObject = band->Name();
-    CallScript(band->OnAfterPrint(), band);
+    if (!unwinding)
+        CallScript(band->OnAfterPrint(), band);
     band->AfterOutput();
 }
 

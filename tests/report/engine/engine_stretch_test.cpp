@@ -106,6 +106,30 @@ TEST_F(StretchTest, ObjectTallerThanAPageStillEndsTheSplit)
     EXPECT_EQ(objects(store.Find(2, "Big")), "After@0+5");
 }
 
+TEST_F(StretchTest, ErrorWhileABandIsOutputEndsTheRunAndRestoresTheTemplate)
+{
+    auto *band = rows<TfrxMasterData>("Band", 0, 20, 3);
+    band->SetStretched(true);
+    auto *a = memo(band, "A", 0, 0, 50, 20);
+    a->SetStretchMode(TfrxStretchMode::smActualHeight);
+    auto *b = memo(band, "B", 0, 20, 50, 5);
+    b->SetStretchMode(TfrxStretchMode::smActualHeight);
+    // The second row has grown A when measuring B fails.
+    int calls = 0;
+    engine.Hooks().calcHeight = [&](TfrxStretcheable *) -> double {
+        if (++calls == 4)
+            throw std::runtime_error("olculemedi");
+        return 30;
+    };
+    EXPECT_THROW(engine.Run(), std::runtime_error);
+    EXPECT_EQ(store.Records(), QStringList({"1:Band@0"})) << "the first row stays";
+    EXPECT_FALSE(engine.Running);
+    EXPECT_EQ(band->Height(), 20);
+    EXPECT_EQ(a->Height(), 20);
+    EXPECT_EQ(b->Top(), 20);
+    EXPECT_EQ(b->Height(), 5);
+}
+
 using StopTest = EngineFixture;
 
 TEST_F(StopTest, StopKeepsThePagesSoFar)
