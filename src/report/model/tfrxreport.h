@@ -27,6 +27,7 @@
 
 #include <memory>
 
+class TfrxDataLoader;
 class TfrxPreviewPages;
 class TfrxReportPage;
 class TfrxReportRun;
@@ -120,6 +121,9 @@ public:
     // True while the report reloads its own copy after a build.
     bool LoadingCopy() const { return m_loadingCopy; }
     void SetLoadingCopy(bool v) { m_loadingCopy = v; }
+    // Loads memo data during a build (set by the run); none otherwise.
+    TfrxDataLoader *DataLoader() const { return m_dataLoader; }
+    void SetDataLoader(TfrxDataLoader *loader) { m_dataLoader = loader; }
     // Name of the object being processed: the prefix of error lines.
     const QString &CurObject() const { return m_curObject; }
     void SetCurObject(const QString &v) { m_curObject = v; }
@@ -145,5 +149,6 @@ private:
     QStringList m_errors;
     QString m_curObject;
     bool m_loadingCopy = false;
+    TfrxDataLoader *m_dataLoader = nullptr;
     std::unique_ptr<TfrxReportRun> m_run;
 };

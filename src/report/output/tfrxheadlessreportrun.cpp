@@ -8,13 +8,15 @@
 #include "report/model/tfrxreport.h"
 #include "report/model/tfrxreportdatasets.h"
 #include "report/output/tfrxpreviewpages.h"
+#include "report/output/tfrxreportcalc.h"
 #include "report/output/tfrxreportscript.h"
 
 #include <QBuffer>
 
 TfrxHeadlessReportRun::TfrxHeadlessReportRun(TfrxReport *report)
     : TfrxReportRun(report), m_store(std::make_unique<TfrxPreviewPages>(report)),
-      m_script(std::make_unique<TfrxReportScript>(report))
+      m_script(std::make_unique<TfrxReportScript>(report)),
+      m_calc(std::make_unique<TfrxReportCalc>(report, *m_script, *m_store))
 {
     m_store->SetHost(this);
     m_store->SetRunControl(this);
@@ -82,17 +84,37 @@ void TfrxHeadlessReportRun::runBuild()
     TfrxReport *report = Report();
     TfrxEngine engine(report, m_store.get());
     m_engine = &engine;
+    m_calc->SetEngine(&engine);
+    m_calc->Reset();
+    report->SetDataLoader(m_calc.get());
+    // Whatever ends the build, nothing keeps pointing at the engine.
     struct EngineGone {
-        TfrxEngine *&engine;
-        ~EngineGone() { engine = nullptr; }
-    } gone{m_engine};
+        TfrxHeadlessReportRun *run;
+        ~EngineGone()
+        {
+            run->Report()->SetDataLoader(nullptr);
+            run->m_calc->SetEngine(nullptr);
+            run->m_engine = nullptr;
+        }
+    } gone{this};
+    TfrxReportCalc *calc = m_calc.get();
+    TfsScript &script = m_script->Script();
+    TfrxEngineHooks &hooks = engine.Hooks();
+    hooks.calc = [calc](const QString &expression) { return calc->Calc(expression); };
+    hooks.processMessages = [this] { ProcessMessages(); };
+    hooks.callScript = [&script, &engine](const QString &procedure, QObject *sender) {
+        // A procedure the script does not define is not called.
+        if (script.call(procedure, {QVariant::fromValue(sender)}) == TfsCallStatus::Failed)
+            throw TfsError(engine.CurObject() + QStringLiteral(": ") + script.errorText());
+    };
     try {
         QString scriptError;
-        if (!m_script->Prepare(&scriptError)) {
+        const auto get = [calc](const QString &name) { return calc->Get(name); };
+        const auto evaluate = [calc](const QString &expression) { return calc->Calc(expression); };
+        if (!m_script->Prepare(get, evaluate, &scriptError)) {
             report->AddError(scriptError);
             return;
         }
-        TfsScript &script = m_script->Script();
         if (script.hasMainStatements() && script.runMain() == TfsCallStatus::Failed)
             throw TfsError(script.errorText());
         if (engine.Run()) {
@@ -128,6 +150,8 @@ void TfrxHeadlessReportRun::StopReport()
 void TfrxHeadlessReportRun::Progress(TfrxProgressEvent, TfrxProgressType, int) {}
 
 double TfrxHeadlessReportRun::CurY() const { return m_engine ? m_engine->CurY : 0; }
+
+bool TfrxHeadlessReportRun::FinalPass() const { return !m_engine || m_engine->FinalPass; }
 
 void frxInstallHeadlessReportRun()
 {

@@ -28,6 +28,7 @@
 #include <memory>
 
 class TfrxEngine;
+class TfrxReportCalc;
 class TfrxReportScript;
 
 class TfrxHeadlessReportRun : public TfrxReportRun, public TfrxRunControl, public TfrxPreviewPagesHost
@@ -55,13 +56,14 @@ public:
 
     // --- TfrxPreviewPagesHost
     double CurY() const override;
-    bool FinalPass() const override { return true; }
+    bool FinalPass() const override;
     void StoreProgress(TfrxProgressEvent event, TfrxProgressType kind, int page) override
     {
         Progress(event, kind, page);
     }
 
     TfrxReportScript &Script() { return *m_script; }
+    TfrxReportCalc &Calculator() { return *m_calc; }
     // The engine of the build in progress, or none.
     TfrxEngine *Engine() const { return m_engine; }
 
@@ -80,6 +82,7 @@ private:
 
     std::unique_ptr<TfrxPreviewPages> m_store;
     std::unique_ptr<TfrxReportScript> m_script;
+    std::unique_ptr<TfrxReportCalc> m_calc;
     TfrxEngine *m_engine = nullptr;
     bool m_terminated = false;
     bool m_runOk = false;

@@ -7,7 +7,7 @@
 
 TfrxReportScript::TfrxReportScript(TfrxReport *report) : m_report(report), m_cache(&m_script) {}
 
-bool TfrxReportScript::Prepare(QString *error)
+bool TfrxReportScript::Prepare(const Evaluator &get, const Evaluator &calc, QString *error)
 {
     m_cache.clear();
     m_script.clear();
@@ -22,8 +22,9 @@ bool TfrxReportScript::Prepare(QString *error)
 
     TfrxReport *report = m_report;
     m_script.addFunction(
-        QStringLiteral("Get"),
-        [report](const QVariantList &args) { return report->Variables()->Value(args.value(0).toString()); }, 1, 1);
+        QStringLiteral("Get"), [get](const QVariantList &args) { return get(args.value(0).toString()); }, 1, 1);
+    m_script.addFunction(
+        QStringLiteral("Calc"), [calc](const QVariantList &args) { return calc(args.value(0).toString()); }, 1, 1);
     m_script.addFunction(
         QStringLiteral("Set"),
         [report](const QVariantList &args) {
@@ -31,12 +32,7 @@ bool TfrxReportScript::Prepare(QString *error)
             return QVariant();
         },
         2, 2);
-    TfrxExpressionCache *cache = &m_cache;
-    TfsMacros::addIif(m_script, [cache](const QString &expression) {
-        QVariant value;
-        cache->calc(expression, &value);
-        return value;
-    });
+    TfsMacros::addIif(m_script, calc);
 
     if (!m_script.compile(m_report->ScriptText().join(QLatin1Char('\n')))) {
         if (error)

@@ -4,8 +4,9 @@
 //
 // Prepare() is the start of every build: the expression cache is emptied,
 // the script is cleared and filled again with the report's objects (each
-// under its Name) and "Report", the variable "Value",
-// "Get" and "Set" over the report's Variables and the IIF macro, and then the
+// under its Name) and "Report", the variable "Value", "Get" and "Calc" (the
+// functions given), "Set" over the report's Variables and the IIF macro
+// (calculating through "Calc"), and then the
 // report's ScriptText is compiled. A text that does not compile gives the
 // line "Script Hatası <line:column>: <message>" and Prepare() answers false.
 //
@@ -17,6 +18,9 @@
 #include "report/engine/tfsscript.h"
 
 #include <QString>
+#include <QVariant>
+
+#include <functional>
 
 class TfrxReport;
 
@@ -25,8 +29,9 @@ class TfrxReportScript
 public:
     explicit TfrxReportScript(TfrxReport *report);
 
+    using Evaluator = std::function<QVariant(const QString &)>;
     // False with the error line in `error` when the script does not compile.
-    bool Prepare(QString *error);
+    bool Prepare(const Evaluator &get, const Evaluator &calc, QString *error);
 
     TfsScript &Script() { return m_script; }
     TfrxExpressionCache &Expressions() { return m_cache; }

@@ -17,6 +17,7 @@
 #include "report/model/tfrxreporttitle.h"
 #include "report/output/tfrxheadlessreportrun.h"
 #include "report/output/tfrxpreviewpages.h"
+#include "report/output/tfrxreportscript.h"
 #include "report/ui/tfrxreportuirun.h"
 
 #include <QPointer>
@@ -102,6 +103,9 @@ struct ReportRun : ::testing::Test
         master->SetName(QStringLiteral("MasterData1"));
         master->SetBounds(0, 100, 700, 100);
         master->SetDataSet(&rows);
+        auto *line = new TfrxMemoView(master);
+        line->SetName(QStringLiteral("Satir"));
+        line->SetBounds(0, 0, 400, 20);
         report.Run(); // made now, with the probe
     }
 
@@ -113,12 +117,29 @@ struct ReportRun : ::testing::Test
         return qobject_cast<TfrxMemoView *>(report.FindObject(QStringLiteral("Baslik")));
     }
     int pages() { return report.PreviewPages()->PageCount(); }
+
+    // The printed lines of the named memos of an output page, in page order.
+    QStringList printed(int page, const QString &memoName)
+    {
+        QStringList out;
+        TfrxReportPage *p = report.PreviewPages()->BuildPage(page);
+        if (!p)
+            return out;
+        for (TfrxComponent *c : p->AllObjects())
+            if (auto *memo = qobject_cast<TfrxMemoView *>(c); memo && memo->Name() == memoName)
+                out << memo->Memo().join('|');
+        return out;
+    }
+    void setSatir(const QString &text)
+    {
+        qobject_cast<TfrxMemoView *>(report.FindObject(QStringLiteral("Satir")))->SetText(text);
+    }
 };
 
 TEST_F(ReportRun, BuildKeepsTheTextsWrittenBeforeItInNewObjects)
 {
     QPointer<TfrxMemoView> before = baslik();
-    before->SetText(QStringLiteral("Sevk: Ayşe Yılmaz [kendisi]"));
+    before->SetText(QStringLiteral("Sevk: Ayşe Yılmaz (kendisi)"));
     EXPECT_TRUE(report.BuildPages(true)) << report.Errors().join('\n').toStdString();
     EXPECT_EQ(pages(), 3);
     EXPECT_TRUE(report.Errors().isEmpty());
@@ -126,7 +147,7 @@ TEST_F(ReportRun, BuildKeepsTheTextsWrittenBeforeItInNewObjects)
     // The template was reloaded: the old object is gone, the new one holds the text.
     EXPECT_TRUE(before.isNull());
     ASSERT_NE(baslik(), nullptr);
-    EXPECT_EQ(baslik()->Memo(), QStringList{QStringLiteral("Sevk: Ayşe Yılmaz [kendisi]")});
+    EXPECT_EQ(baslik()->Memo(), QStringList{QStringLiteral("Sevk: Ayşe Yılmaz (kendisi)")});
     // The reloaded band is bound to the same dataset again.
     auto *master = qobject_cast<TfrxMasterData *>(report.FindObject(QStringLiteral("MasterData1")));
     ASSERT_NE(master, nullptr);
@@ -205,6 +226,77 @@ TEST_P(BuildErrors, SilentModeShowsNoBox)
 
 INSTANTIATE_TEST_SUITE_P(Table, BuildErrors, ::testing::ValuesIn(kBuildErrors),
                          [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(ReportRun, RowsExpandLineAndPageNumbers)
+{
+    setSatir(QStringLiteral("[Line] / Sayfa: [Page#]"));
+    ASSERT_TRUE(report.BuildPages(true));
+    EXPECT_EQ(printed(0, QStringLiteral("Satir")).first(), QStringLiteral("1 / Sayfa: 1"));
+    const QStringList second = printed(1, QStringLiteral("Satir"));
+    ASSERT_EQ(second.size(), 10);
+    EXPECT_EQ(second[1], QStringLiteral("11 / Sayfa: 2"));
+    EXPECT_EQ(second[9], QStringLiteral("19 / Sayfa: 2"));
+    // The template keeps its expression text.
+    EXPECT_EQ(qobject_cast<TfrxMemoView *>(report.FindObject(QStringLiteral("Satir")))->Memo(),
+              QStringList{QStringLiteral("[Line] / Sayfa: [Page#]")});
+}
+
+TEST_F(ReportRun, VariablesAndExpressionsAreCalculatedOncePerText)
+{
+    // A string variable is itself an expression.
+    report.Variables()->SetValue(QStringLiteral("Kurum"), QStringLiteral("'Merkez' + ' Şube'"));
+    setSatir(QStringLiteral("[Kurum]: [2 * 3] [IIF(<Line> > 1, 'devam', 'ilk')]"));
+    ASSERT_TRUE(report.BuildPages(true)) << report.Errors().join('\n').toStdString();
+    const QStringList first = printed(0, QStringLiteral("Satir"));
+    ASSERT_EQ(first.size(), 9);
+    EXPECT_EQ(first[0], QStringLiteral("Merkez Şube: 6 ilk"));
+    EXPECT_EQ(first[1], QStringLiteral("Merkez Şube: 6 devam"));
+    // Compiled texts: the variable's, "2 * 3", the IIF and its condition and
+    // its two branches; twenty rows compile nothing more.
+    EXPECT_LE(run->Script().Expressions().count(), 6);
+}
+
+struct TextErrorRow
+{
+    const char *name;
+    const char *text; // written into the title memo Baslik
+    bool runEnds;
+    const char *line;
+};
+
+std::ostream &operator<<(std::ostream &os, const TextErrorRow &r) { return os << r.name; }
+
+class TextErrors : public ReportRun, public ::testing::WithParamInterface<TextErrorRow> {};
+
+const TextErrorRow kTextErrors[] = {
+    {"TypedBracketNamesNothing", "Sevk: Ayşe [kendisi]", true,
+     "Baslik: Söz dizimi hatası 'kendisi': Tanımlanmamış tanıtıcı: 'kendisi'"},
+    {"ExpressionDoesNotCompile", "Toplam: [1 +]", true, "Baslik: Söz dizimi hatası '1 +': Beklenmeyen simge: 'end'"},
+    {"UnknownNameInAngleBrackets", "Kurum: [<Merkez>]", false, "Bilinmeyen değişken veya saha: Merkez"},
+};
+
+TEST_P(TextErrors, GiveTheirLineOnce)
+{
+    const TextErrorRow &row = GetParam();
+    baslik()->SetText(QString::fromUtf8(row.text));
+    EXPECT_FALSE(report.BuildPages(true));
+    EXPECT_EQ(report.Errors().join('\n').toStdString(), std::string(row.line));
+    ASSERT_EQ(run->boxes.size(), 1);
+    // A run that goes on builds all its pages; one that ends keeps the first.
+    EXPECT_EQ(pages(), row.runEnds ? 1 : 3);
+    // The typed text is there again for the next build.
+    EXPECT_EQ(baslik()->Memo(), QStringList{QString::fromUtf8(row.text)});
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, TextErrors, ::testing::ValuesIn(kTextErrors),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(ReportRun, TextWithoutAnOpeningBracketIsLeftAlone)
+{
+    baslik()->SetText(QStringLiteral("Ek] sonu ["));
+    ASSERT_TRUE(report.BuildPages(true));
+    EXPECT_EQ(printed(0, QStringLiteral("Baslik")), QStringList{QStringLiteral("Ek] sonu [")});
+}
 
 TEST_F(ReportRun, DatabaseErrorEndsTheRunKeepingThePagesAndTheTemplate)
 {
