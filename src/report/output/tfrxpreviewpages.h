@@ -30,6 +30,8 @@
 #include <vector>
 
 class Canvas;
+struct TfrxMouseResult;
+enum class TfrxMouseAction;
 class TfrxOutline;
 class TfrxRunControl;
 class TfrxXMLItem;
@@ -79,6 +81,10 @@ public:
     // Prints on the current printer of PrinterList(); true when printing was
     // carried out.
     bool SendToPrinter();
+    // The view under the pointer of the preview and what a click on it asks
+    // for (see TfrxPageMouse).
+    TfrxMouseResult HandleMouse(int index, int x, int y, double scale, double offsetX, double offsetY,
+                                TfrxMouseAction action);
     // Who runs the report: terminated flag, progress, messages, print dialog.
     // Without one printing runs without progress and cannot be cancelled.
     TfrxRunControl *RunControl() const { return m_runControl; }

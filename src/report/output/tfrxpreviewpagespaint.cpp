@@ -1,5 +1,6 @@
 // The store's drawing and printing operations, handed to the classes that
 // carry them out.
+#include "report/output/tfrxpagemouse.h"
 #include "report/output/tfrxpagepainter.h"
 #include "report/output/tfrxpreviewpages.h"
 #include "report/output/tfrxprinters.h"
@@ -34,4 +35,10 @@ bool TfrxPreviewPages::SendToPrinter()
     QuietControl quiet;
     TfrxRunControl &control = m_runControl ? *m_runControl : quiet;
     return TfrxPrintLoop(*this, control, *PrinterList()).SendToPrinter();
+}
+
+TfrxMouseResult TfrxPreviewPages::HandleMouse(int index, int x, int y, double scale, double offsetX, double offsetY,
+                                              TfrxMouseAction action)
+{
+    return TfrxPageMouse(*this).HandleMouse(index, x, y, scale, offsetX, offsetY, action);
 }

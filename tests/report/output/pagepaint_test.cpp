@@ -10,6 +10,7 @@
 #include "report/model/tfrxreportpage.h"
 #include "report/model/tfrxshapeview.h"
 #include "report/output/recordingcanvas.h"
+#include "report/output/tfrxpagemouse.h"
 #include "report/output/tfrxpreviewpages.h"
 
 #include <gtest/gtest.h>
@@ -174,5 +175,49 @@ TEST_F(MirroredPages, PrintingFlagIsSetOnlyWhileDrawingOnAPrinter)
     for (TfrxComponent *c : p->AllObjects())
         EXPECT_FALSE(c->IsPrinting()) << c->Name().toStdString();
 }
+
+struct MouseRow
+{
+    const char *name;
+    int index;
+    int x, y;
+    TfrxMouseAction action;
+    const char *view; // empty: none
+    int cursor;
+    int showPage;
+    const char *openUrl;
+};
+
+std::ostream &operator<<(std::ostream &os, const MouseRow &r) { return os << r.name; }
+
+class PointerRows : public MirroredPages, public ::testing::WithParamInterface<MouseRow> {};
+
+// Box spans x 47.8 .. 97.8 (second page 28.9 .. 78.9), y 38.9 .. 68.9 at
+// scale 1; ScreenOnly x 137.8 .. 187.8.
+const MouseRow kPointerRows[] = {
+    {"OverLinkShowsHand", 0, 60, 50, TfrxMouseAction::Move, "Box", TfrxPageMouse::HandCursor, -1, ""},
+    {"ClickOnPageLink", 0, 60, 50, TfrxMouseAction::Click, "Box", TfrxPageMouse::HandCursor, 1, ""},
+    {"ClickOnWebLinkWithOwnCursor", 0, 150, 50, TfrxMouseAction::Click, "ScreenOnly", -18, -1, "https://ornek.gov.tr"},
+    {"MirroredPageMovesTheBox", 1, 35, 50, TfrxMouseAction::Move, "Box", TfrxPageMouse::HandCursor, -1, ""},
+    {"LeftOfTheBoxOnFirstPage", 0, 35, 50, TfrxMouseAction::Move, "", 0, -1, ""},
+    {"OutsideThePages", 7, 60, 50, TfrxMouseAction::Click, "", 0, -1, ""},
+};
+
+TEST_P(PointerRows, FindTheViewAndWhatAClickAsks)
+{
+    const MouseRow &row = GetParam();
+    box->SetURL(QStringLiteral("@2"));
+    screenOnly->SetURL(QStringLiteral("https://ornek.gov.tr"));
+    screenOnly->SetCursor(-18);
+    record(2);
+    const TfrxMouseResult r = store.HandleMouse(row.index, row.x, row.y, 1, 0, 0, row.action);
+    EXPECT_EQ(r.view ? r.view->Name().toStdString() : std::string(), std::string(row.view));
+    EXPECT_EQ(r.cursor, row.cursor);
+    EXPECT_EQ(r.showPage, row.showPage);
+    EXPECT_EQ(r.openUrl.toStdString(), std::string(row.openUrl));
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, PointerRows, ::testing::ValuesIn(kPointerRows),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
