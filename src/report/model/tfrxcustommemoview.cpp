@@ -1,5 +1,6 @@
 #include "report/model/tfrxcustommemoview.h"
 
+#include "report/model/tfrxdataloader.h"
 #include "report/model/tfrxreport.h"
 
 TfrxCustomMemoView::TfrxCustomMemoView(TfrxComponent *AOwner)
@@ -65,6 +66,13 @@ void TfrxCustomMemoView::BeforeOutput()
     m_savedMemoValid = !IsDataField();
     if (m_savedMemoValid)
         m_savedMemo = m_memo;
+}
+
+void TfrxCustomMemoView::FetchData()
+{
+    TfrxReport *report = OwnerReport();
+    if (report && report->DataLoader())
+        report->DataLoader()->FetchMemo(*this);
 }
 
 void TfrxCustomMemoView::AfterOutput()

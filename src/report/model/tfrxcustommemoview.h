@@ -88,6 +88,8 @@ public:
     // memo that is not bound to a field is put back.
     void BeforeOutput() override;
     void AfterOutput() override;
+    // Hands the memo to the report's data loader (see TfrxDataLoader).
+    void FetchData() override;
 
 private:
     QStringList m_memo;
