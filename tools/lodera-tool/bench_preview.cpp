@@ -13,7 +13,7 @@
 //                                the last 100 pages (each drawn once onto a
 //                                recording canvas and read).
 //
-// `lodera-tool preview TEMPLATE [--db FILE] [--mode 100|whole|two] [--page N]`
+// `lodera-tool preview TEMPLATE [--db FILE] [--mode 100|whole|two] [--page N] [--png FILE]`
 // opens the preview window of a template over a database (a demo register
 // when none is given) for looking at it; it returns when the window closes.
 #include "toolcommand.h"
@@ -163,7 +163,7 @@ int benchPreview(const QStringList &)
 int showPreview(const QStringList &args)
 {
     if (args.isEmpty()) {
-        tool::err(QStringLiteral("kullanım: preview TEMPLATE [--db FILE] [--mode 100|whole|two] [--page N]"));
+        tool::err(QStringLiteral("kullanım: preview TEMPLATE [--db FILE] [--mode 100|whole|two] [--page N] [--png FILE]"));
         return 2;
     }
     const std::optional<TemplateName> name = TemplateByName(args[0]);
@@ -171,7 +171,7 @@ int showPreview(const QStringList &args)
         tool::err(QStringLiteral("bilinmeyen şablon: %1").arg(args[0]));
         return 2;
     }
-    QString db, mode = QStringLiteral("100");
+    QString db, png, mode = QStringLiteral("100");
     int page = 1;
     for (int i = 1; i + 1 < args.size(); i += 2) {
         if (args[i] == QLatin1String("--db"))
@@ -180,6 +180,8 @@ int showPreview(const QStringList &args)
             mode = args[i + 1];
         else if (args[i] == QLatin1String("--page"))
             page = args[i + 1].toInt();
+        else if (args[i] == QLatin1String("--png"))
+            png = args[i + 1];
     }
     QTemporaryDir dir;
     if (db.isEmpty())
@@ -198,6 +200,12 @@ int showPreview(const QStringList &args)
         preview->SetZoomMode(TfrxZoomMode::zmManyPages);
     preview->SetPageNo(page);
     QPointer<QWidget> window = preview->window();
+    if (!png.isEmpty()) {
+        QApplication::processEvents();
+        const bool saved = window->grab().save(png);
+        window->close();
+        return saved ? 0 : 1;
+    }
     waitUntil([&] { return !window || !window->isVisible(); }, 24 * 3600 * 1000);
     return 0;
 }
@@ -205,4 +213,4 @@ int showPreview(const QStringList &args)
 } // namespace
 
 LODERA_TOOL_BENCH("preview", benchPreview);
-LODERA_TOOL_COMMAND("preview", "preview TEMPLATE [--db FILE] [--mode 100|whole|two] [--page N]", showPreview);
+LODERA_TOOL_COMMAND("preview", "TEMPLATE [--db FILE] [--mode 100|whole|two] [--page N] [--png FILE]", showPreview);
