@@ -107,7 +107,7 @@ void TfrxPreviewWorkspace::PagesToConsider(int &first, int &last) const
     last = std::min(list.Count() - 1, at + kPagesAround);
 }
 
-void TfrxPreviewWorkspace::PaintPages(Canvas &canvas, const QRect &clip)
+void TfrxPreviewWorkspace::PaintPages(Canvas &canvas, const QRect &clip, PagePart part)
 {
     TfrxPreviewPages *pages = m_preview->PreviewPages();
     if (!pages)
@@ -121,6 +121,10 @@ void TfrxPreviewWorkspace::PaintPages(Canvas &canvas, const QRect &clip)
             continue;
         const int left = r.left(), top = r.top();
         const int right = left + r.width(), bottom = top + r.height();
+        if (!(int(part) & int(PagePart::Sheets))) {
+            pages->PaintPage(i, canvas, zoom, zoom, left, top);
+            continue;
+        }
         // The sheet one pixel short of the page's box, its shadow one pixel
         // outside along the right and the bottom.
         CanvasPen pen;
@@ -134,7 +138,8 @@ void TfrxPreviewWorkspace::PaintPages(Canvas &canvas, const QRect &clip)
         canvas.moveTo(right - 1, top + 1);
         canvas.lineTo(right - 1, bottom - 1);
         canvas.lineTo(left, bottom - 1);
-        pages->PaintPage(i, canvas, zoom, zoom, left, top);
+        if (int(part) & int(PagePart::Contents))
+            pages->PaintPage(i, canvas, zoom, zoom, left, top);
     }
 }
 
@@ -162,8 +167,17 @@ void TfrxPreviewWorkspace::paintEvent(QPaintEvent *event)
     p->setClipRegion(around);
     p->fillRect(client, kWorkspaceGrey);
     p->setClipRegion(event->region());
-
-    PaintPages(canvas, event->rect());
+    PaintPages(canvas, event->rect(), PagePart::Sheets);
+    // The pages' contents on a canvas of their own, which starts from the
+    // tools and state a page's drawing expects.
+    canvas.end();
+    QtCanvas contents(CanvasKind::Screen);
+    if (!contents.begin(viewport()))
+        return;
+    contents.setResolution(96, 96);
+    p = contents.painter();
+    p->setClipRegion(event->region());
+    PaintPages(contents, event->rect(), PagePart::Contents);
 
     const TfrxTextSearch &search = m_preview->Search();
     if (search.Found()) {
