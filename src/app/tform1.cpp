@@ -226,6 +226,7 @@ void TForm1::connectHandlers()
     connectGuarded(Panel4->BtnTarih, &QToolButton::clicked, this, &TForm1::BtnTarihClick);
     connectGuarded(Panel4->BtnHasta, &QPushButton::clicked, this, &TForm1::BtnHastaClick);
     connectGuarded(Panel4->BtnDis, &QPushButton::clicked, this, &TForm1::BtnDisClick);
+    connectGuarded(Panel4->SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
 
     connectGuarded(Panel1->Edit1, &QLineEdit::textChanged, this, &TForm1::Edit1Change);
     connectGuarded(Panel1->SpeedButton2, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
@@ -426,14 +427,4 @@ void TForm1::RbYakiniClick()
 void TForm1::BtnTarihClick()
 {
     Panel4->EdTarih->setText(platform::shortDate(QDate::currentDate()));
-}
-
-void TForm1::BtnHastaClick()
-{
-    // Issuing the patient referral form plugs in here.
-}
-
-void TForm1::BtnDisClick()
-{
-    // Issuing the dental referral form plugs in here.
 }

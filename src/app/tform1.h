@@ -86,6 +86,7 @@ public slots:
     void BtnTarihClick();
     void BtnHastaClick();
     void BtnDisClick();
+    void SpeedButton1Click();
 
     void Edit1Change(const QString &text);
     void SpeedButton2Click();
