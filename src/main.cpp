@@ -5,6 +5,7 @@
 #include "app/loderaapplication.h"
 #include "app/tform1.h"
 #include "records/ui/errorbox.h"
+#include "report/ui/tfrxreportuirun.h"
 #include "settings/tayarfrm.h"
 #include "settings/tpasswdfrm.h"
 
@@ -16,6 +17,7 @@ int main(int argc, char **argv)
     LoderaApplication app(argc, argv);
     app.loadTurkishTranslations();
     app.setQuitOnLastWindowClosed(true);
+    frxInstallReportUi();
 
     std::unique_ptr<TForm1> form;
     try {
