@@ -4,6 +4,8 @@
 // staff column, the three work panels of which one is visible at a time, and
 // the status bar. An idle update keeps buttons in step with the datasets and
 // the settings; the hint tracker feeds the status bar's long-hint panel.
+#include "referral/referralvalues.h"
+
 #include <QWidget>
 #include <memory>
 
@@ -134,6 +136,8 @@ private:
     void SaveMainSettings();
     void reopenStaffOrdered();
     void showPanel(QWidget *panel);
+    ReferralValues referralValues() const;
+    void issueReferral(ReferralForm form);
 
     std::unique_ptr<db::MainDatasets> m_data;
     std::unique_ptr<MainReports> m_reports;
