@@ -5,7 +5,8 @@
 #include "app/loderaapplication.h"
 #include "app/tform1.h"
 #include "records/ui/errorbox.h"
-#include "report/ui/tfrxreportuirun.h"
+#include "report/ui/tfrxpreviewform.h"
+#include "report/ui/tfrxpreviewreportrun.h"
 #include "settings/tayarfrm.h"
 #include "settings/tpasswdfrm.h"
 
@@ -17,7 +18,8 @@ int main(int argc, char **argv)
     LoderaApplication app(argc, argv);
     app.loadTurkishTranslations();
     app.setQuitOnLastWindowClosed(true);
-    frxInstallReportUi();
+    // Reports show their pages in the preview window.
+    frxInstallReportPreview();
 
     std::unique_ptr<TForm1> form;
     try {

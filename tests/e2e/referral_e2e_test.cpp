@@ -7,6 +7,10 @@
 #include "platform/profilefile.h"
 #include "records/db/maindatasets.h"
 #include "records/ui/dblookupcombobox.h"
+#include "report/ui/tfrxpreview.h"
+#include "report/ui/tfrxpreviewform.h"
+#include "report/ui/tfrxpreviewreportrun.h"
+#include "report/ui/tfrxreportuirun.h"
 #include "settings/tayarfrm.h"
 #include "support/cupsfixture.h"
 #include "support/testsupport.h"
@@ -290,6 +294,54 @@ TEST_F(ReferralE2E, RefusedStatisticsRowPrintsNothingAndShowsTheError)
     EXPECT_FALSE(referralCups().waitForOutput(3000)) << "nothing may be printed";
     EXPECT_EQ(statisticsRows(), before);
     EXPECT_EQ(form->data().QIstatistik.state(), db::DatasetState::Browse);
+}
+
+// With the preview option on the form opens in the preview window, as in the
+// program, and the clerk prints it from there.
+class ReferralPreviewE2E : public ReferralE2E
+{
+protected:
+    void SetUp() override
+    {
+        frxInstallReportPreview(); // before the main window makes its reports
+        ReferralE2E::SetUp();
+        settings->ChkYazdir->setChecked(true);
+    }
+    void TearDown() override
+    {
+        ReferralE2E::TearDown();
+        frxInstallReportUi();
+    }
+};
+
+TEST_F(ReferralPreviewE2E, PatientFormPrintedFromThePreview)
+{
+    int shownPages = -1;
+    bool printed = false;
+    QTimer driver;
+    QObject::connect(&driver, &QTimer::timeout, [&] {
+        auto *window = qobject_cast<TfrxPreviewForm *>(QApplication::activeModalWidget());
+        if (!window || window->Preview()->Preparing())
+            return;
+        if (!printed && window->Preview()->PageCount() > 0) {
+            shownPages = window->Preview()->PageCount();
+            printed = true;
+            window->Button("PrintB")->click();
+            window->close();
+        }
+    });
+    driver.start(20);
+    const int before = statisticsRows();
+    QTest::mouseClick(panel->BtnHasta, Qt::LeftButton);
+    driver.stop();
+    ASSERT_TRUE(printed) << "the preview window did not show the form";
+    EXPECT_EQ(shownPages, 1);
+    ASSERT_TRUE(referralCups().waitForOutput()) << referralCups().errorLog().toStdString();
+    expectLandscapeA4OnePage();
+    expectTwice(printedText(referralCups().outputFile()),
+                {s("İL SAĞLIK MÜDÜRLÜĞÜ"), staffText("Soyadi") + QLatin1Char(' ') + staffText("Adi"), signatory,
+                 QStringLiteral("03.04.2025"), QStringLiteral("2026/41")});
+    EXPECT_EQ(statisticsRows(), before + 1);
 }
 
 } // namespace
