@@ -23,6 +23,7 @@ class QToolBar;
 class ReferralPanel;
 class SingleInstance;
 class StaffColumn;
+class StatsPanel;
 class TDCMinTray;
 class BevelPanel;
 
@@ -63,7 +64,7 @@ public:
     BevelPanel *Panel3 = nullptr;
     ReferralPanel *Panel4 = nullptr;
     DataEntryPanel *Panel6 = nullptr;
-    BevelPanel *Panel16 = nullptr;
+    StatsPanel *Panel16 = nullptr;
     QPushButton *Button4 = nullptr;
     QMenu *PopupMenu1 = nullptr;
     TDCMinTray *DCMinTray1 = nullptr;
