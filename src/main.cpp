@@ -6,6 +6,7 @@
 #include "app/tform1.h"
 #include "records/db/maindatasets.h"
 #include "records/ui/errorbox.h"
+#include "report/ui/tfrxreportuirun.h"
 #include "settings/tayarfrm.h"
 #include "settings/tpasswdfrm.h"
 #include "stats/tform3.h"
@@ -18,6 +19,7 @@ int main(int argc, char **argv)
     LoderaApplication app(argc, argv);
     app.loadTurkishTranslations();
     app.setQuitOnLastWindowClosed(true);
+    frxInstallReportUi();
 
     std::unique_ptr<TForm1> form;
     try {

@@ -1,6 +1,9 @@
 // Test main shared by every test executable: a QApplication on the offscreen
 // platform (set before the application exists, so widget tests never need a
 // display) and the Turkish locale the office uses, unless a test pins another.
+// Reports run with the program's windows, as in the program.
+#include "report/ui/tfrxreportuirun.h"
+
 #include <QApplication>
 #include <QLocale>
 #include <gtest/gtest.h>
@@ -12,6 +15,7 @@ int main(int argc, char **argv)
     QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lodera"));
+    frxInstallReportUi();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,5 +1,7 @@
 #include "toolcommand.h"
 
+#include "report/output/tfrxheadlessreportrun.h"
+
 #include <QApplication>
 #include <QLocale>
 #include <algorithm>
@@ -104,6 +106,8 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lodera"));
+    // Reports run without windows: errors go to the error list, no progress.
+    frxInstallHeadlessReportRun();
 
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty())

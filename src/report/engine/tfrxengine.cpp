@@ -1,15 +1,16 @@
 #include "report/engine/tfrxengine.h"
 
+#include "report/engine/tfrxdatabandwalker.h"
 #include "report/engine/tfrxdatasetadapter.h"
-#include "report/model/tfrxchild.h"
+#include "report/model/tfrxcolumnfooter.h"
+#include "report/model/tfrxcolumnheader.h"
 #include "report/model/tfrxdataband.h"
 #include "report/model/tfrxengineoptions.h"
-#include "report/model/tfrxnullband.h"
+#include "report/model/tfrxoverlay.h"
 #include "report/model/tfrxpagefooter.h"
 #include "report/model/tfrxpageheader.h"
 #include "report/model/tfrxreport.h"
 #include "report/model/tfrxreportdatasets.h"
-#include "report/model/tfrxreportcomponent.h"
 #include "report/model/tfrxreportpage.h"
 #include "report/model/tfrxreportsummary.h"
 #include "report/model/tfrxreporttitle.h"
@@ -38,14 +39,36 @@ QList<TfrxDataSetAdapter *> reportDatasets(TfrxReport *report)
             out << ds;
     return out;
 }
+
+// The data band an aggregate of `container` collects over when its call
+// names none: the band itself, the data band of a footer or group footer,
+// else the first master band of the page.
+TfrxBand *defaultAggregateBand(const TfrxEngineBands &bands, TfrxBand *container)
+{
+    if (qobject_cast<TfrxDataBand *>(container))
+        return container;
+    if (TfrxBand *owner = bands.OwnerOf(container))
+        return owner;
+    return bands.MasterBands().value(0);
+}
 } // namespace
 
 TfrxEngine::TfrxEngine(TfrxReport *report, TfrxCustomPreviewPages *store) : m_report(report), m_store(store) {}
+
+bool TfrxEngine::DoublePass() const { return m_report->EngineOptions()->DoublePass(); }
 
 bool TfrxEngine::Run()
 {
     m_terminated = false;
     m_store->BeginRun();
+    StartDate = QDate::currentDate();
+    StartTime = QTime::currentTime();
+    Running = true;
+    m_keep = Keep();
+    CurVColumn = 0;
+    m_aggregates.Clear();
+    m_counters.clear();
+    m_outputPage = 0;
     const QList<TfrxDataSetAdapter *> datasets = reportDatasets(m_report);
     struct RunEnd {
         TfrxEngine *engine;
@@ -55,43 +78,115 @@ bool TfrxEngine::Run()
             for (TfrxDataSetAdapter *ds : datasets)
                 ds->EndReportRun();
             engine->m_store->EndRun();
+            engine->Running = false;
         }
     } runEnd{this, datasets};
 
     QList<TfrxReportPage *> pages;
-    for (int i = 0; i < m_report->PagesCount(); ++i)
-        if (auto *page = qobject_cast<TfrxReportPage *>(m_report->Pages(i))) {
-            m_store->CopyTemplatePage(page);
-            TfrxEngineBands check;
-            check.Prepare(page, TfrxEngineBands::Orientation::Horizontal);
-            m_report->AddErrors(check.Errors());
-            pages << page;
-        }
-    if (!m_report->Errors().isEmpty())
+    if (!Initialize(pages))
         return false;
     for (TfrxDataSetAdapter *ds : datasets) {
         ds->SetRunReport(m_report, [this] { return m_curObject; });
         ds->BeginReportRun();
     }
+    FinalPass = !DoublePass();
+    TotalPages = 0;
     m_store->MarkPassStart();
-    for (TfrxReportPage *page : pages) {
-        if (m_terminated)
-            break;
-        if (page->Visible())
-            RunPage(page);
+    RunReportPages(pages);
+    if (DoublePass() && !m_terminated) {
+        TotalPages = m_store->PageCount();
+        m_store->DiscardFirstPass();
+        m_aggregates.ResetAll();
+        FinalPass = true;
+        RunReportPages(pages);
     }
     return true;
 }
 
+bool TfrxEngine::Initialize(QList<TfrxReportPage *> &pages)
+{
+    for (int i = 0; i < m_report->PagesCount(); ++i) {
+        auto *page = qobject_cast<TfrxReportPage *>(m_report->Pages(i));
+        if (!page)
+            continue;
+        m_store->CopyTemplatePage(page);
+        TfrxEngineBands check;
+        check.Prepare(page, TfrxEngineBands::Orientation::Horizontal);
+        m_report->AddErrors(check.Errors());
+        for (TfrxComponent *c : page->Objects())
+            if (auto *band = qobject_cast<TfrxBand *>(c))
+                m_aggregates.CollectFrom(
+                    band, [&check](TfrxBand *container) { return defaultAggregateBand(check, container); },
+                    [this](const QString &name) { return qobject_cast<TfrxBand *>(m_report->FindObject(name)); });
+        pages << page;
+    }
+    // A dataset walked at two levels at once would lose its place.
+    TfrxDataSet *reportSet = m_report->DataSet();
+    for (TfrxReportPage *page : std::as_const(pages)) {
+        if (reportSet && reportSet == page->DataSet()) {
+            m_report->AddError(QStringLiteral("Cannot use the same dataset for Report.DataSet and Page.DataSet"));
+            break;
+        }
+        TfrxEngineBands check;
+        check.Prepare(page, TfrxEngineBands::Orientation::Horizontal);
+        for (TfrxBand *master : check.MasterBands()) {
+            TfrxDataSet *ds = check.DataSetOf(master);
+            if (reportSet && ds == reportSet) {
+                m_report->AddError(QStringLiteral("Cannot use the same dataset for Report.DataSet and Band.DataSet"));
+                break;
+            }
+            if (page->DataSet() && ds == page->DataSet()) {
+                m_report->AddError(QStringLiteral("Cannot use the same dataset for Page.DataSet and Band.DataSet"));
+                break;
+            }
+        }
+    }
+    return m_report->Errors().isEmpty();
+}
+
+void TfrxEngine::RunReportPages(const QList<TfrxReportPage *> &pages)
+{
+    m_firstOfPass = true;
+    auto runPages = [&] {
+        for (TfrxReportPage *page : pages) {
+            if (m_terminated)
+                return;
+            if (page->Visible())
+                RunPage(page);
+            m_firstOfPass = false;
+        }
+    };
+    if (TfrxDataSetAdapter *ds = adapter(m_report->DataSet())) {
+        for (ds->First(); !ds->Eof() && !m_terminated; ds->Next())
+            runPages();
+    } else {
+        runPages();
+    }
+}
+
 void TfrxEngine::RunPage(TfrxReportPage *page)
+{
+    CallScript(page->OnBeforePrint(), page);
+    if (TfrxDataSetAdapter *ds = adapter(page->DataSet())) {
+        for (ds->First(); !ds->Eof() && !m_terminated; ds->Next())
+            OutputPage(page);
+    } else {
+        OutputPage(page);
+    }
+    CallScript(page->OnAfterPrint(), page);
+}
+
+void TfrxEngine::OutputPage(TfrxReportPage *page)
 {
     m_page = page;
     m_bands.Prepare(page, TfrxEngineBands::Orientation::Horizontal);
-    if (!HasPrintableRows(m_bands.MasterBands(), m_report->EngineOptions()->PrintIfEmpty(), true))
+    TfrxDataBandWalker walker(*this);
+    if (!walker.HasPrintableRows(m_bands.MasterBands(), m_report->EngineOptions()->PrintIfEmpty(),
+                                 TfrxDataBandWalker::Candidates::OfPage))
         return;
     StartPageRun(page);
     ShowPageObjects(page);
-    RunDataBands(m_bands.MasterBands());
+    walker.Run(m_bands.MasterBands());
     ShowBand(firstBandOf<TfrxReportSummary>(page));
     m_lastPage = true;
     FinishPage();
@@ -102,176 +197,115 @@ void TfrxEngine::StartPageRun(TfrxReportPage *page)
 {
     m_title = firstBandOf<TfrxReportTitle>(page);
     m_pageHeader = firstBandOf<TfrxPageHeader>(page);
+    m_headers.clear();
+    if (page->TitleBeforeHeader())
+        m_headers << HeaderEntry{m_title, 0, false} << HeaderEntry{m_pageHeader, 0, false};
+    else
+        m_headers << HeaderEntry{m_pageHeader, 0, false} << HeaderEntry{m_title, 0, false};
+    m_columnHeader = firstBandOf<TfrxColumnHeader>(page);
+    m_columnFooter = firstBandOf<TfrxColumnFooter>(page);
     m_pageFooter = firstBandOf<TfrxPageFooter>(page);
-    m_reprintHeaders.clear();
     PageHeight = page->PaperHeight() * kMmToPixels - page->TopMargin() * kMmToPixels
         - page->BottomMargin() * kMmToPixels;
     PageWidth = page->PaperWidth() * kMmToPixels - page->LeftMargin() * kMmToPixels
         - page->RightMargin() * kMmToPixels;
     CurX = 0;
     CurY = 0;
+    CurColumn = 1;
     m_firstPage = true;
     m_lastPage = false;
-    OpenOutputPage();
-    m_title = nullptr; // the title prints once per page run
+    if (m_store->PageCount() > 0 && page->PrintOnPreviousPage()) {
+        m_store->WritePageIndex = m_store->PageCount() - 1;
+        CurY = m_store->LowestBandBottom();
+        m_titleTop = CurY;
+        ShowBand(m_title);
+    } else {
+        OpenOutputPage();
+    }
+    if (m_firstOfPass)
+        m_store->PartStartPage = m_store->WritePageIndex;
+    m_columnStartY = CurY;
+    ShowBand(m_columnHeader);
+    AddHeader(m_columnHeader);
+    // The title prints once per page run.
+    for (HeaderEntry &e : m_headers)
+        if (e.band == m_title)
+            e.band = nullptr;
+    m_bodyTop = m_titleTop >= 0 ? m_titleTop : CurY;
 }
 
 void TfrxEngine::OpenOutputPage()
 {
     m_store->StartOutputPage(m_page);
+    ++m_outputPage;
     CurY = 0;
-    QList<TfrxBand *> headers;
-    if (m_page->TitleBeforeHeader())
-        headers << m_title << m_pageHeader;
-    else
-        headers << m_pageHeader << m_title;
-    headers << m_reprintHeaders;
+    ShowBand(firstBandOf<TfrxOverlay>(m_page));
+    CurY = 0;
+    m_titleTop = -1;
+    ShowHeaderList(HeaderPlace::NewPage);
+    m_bodyTop = m_titleTop >= 0 ? m_titleTop : CurY;
+}
+
+void TfrxEngine::ShowHeaderList(HeaderPlace place)
+{
+    const double savedX = CurX;
+    const int savedLine = CurLine, savedLineThrough = CurLineThrough;
+    bool columnStartSet = place == HeaderPlace::NewColumn;
     m_printingHeaders = true;
-    for (TfrxBand *band : headers) {
-        if (!band || (m_firstPage && band == m_pageHeader && !band->PrintOnFirstPage()))
-            continue;
-        ShowBand(band);
-    }
-    m_printingHeaders = false;
-}
-
-void TfrxEngine::ShowPageObjects(TfrxReportPage *page)
-{
-    // Objects placed on the page itself print at their own positions, once.
-    TfrxNullBand holder;
-    QList<TfrxComponent *> objects;
-    for (TfrxComponent *c : page->Objects())
-        if (!qobject_cast<TfrxBand *>(c))
-            objects << c;
-    if (objects.isEmpty())
-        return;
-    for (TfrxComponent *c : objects)
-        c->SetParent(&holder);
-    m_curObject = page->Name();
-    m_store->RecordBand(&holder);
-    for (TfrxComponent *c : objects)
-        c->SetParent(page);
-}
-
-bool TfrxEngine::HasPrintableRows(const QList<TfrxBand *> &candidates, bool flag, bool forPage)
-{
-    if (flag)
-        return true;
-    if (candidates.isEmpty())
-        return !forPage;
-    bool result = false;
-    for (TfrxBand *band : candidates) {
-        TfrxDataSetAdapter *ds = adapter(m_bands.DataSetOf(band));
-        if (!ds)
-            continue;
-        for (ds->First(); !ds->Eof(); ds->Next())
-            if (HasPrintableRows(m_bands.Links(band).subBands, band->PrintIfDetailEmpty(), false)) {
-                result = true;
-                break;
-            }
-    }
-    return result;
-}
-
-void TfrxEngine::RunDataBands(const QList<TfrxBand *> &bands)
-{
-    for (TfrxBand *band : bands) {
-        if (m_terminated)
-            return;
-        TfrxDataSetAdapter *ds = adapter(m_bands.DataSetOf(band));
-        if (!ds)
-            continue;
-        const TfrxEngineBands::DataBandLinks links = m_bands.Links(band);
-        const int rowCount = qobject_cast<TfrxDataBand *>(band) ? qobject_cast<TfrxDataBand *>(band)->RowCount() : 0;
-        m_curObject = band->Name();
-        ds->First();
-        int line = 1;
-        bool first = true;
-        while (!ds->Eof()) {
-            if (HasPrintableRows(links.subBands, band->PrintIfDetailEmpty(), false)) {
-                if (first) {
-                    ShowBand(links.header);
-                    if (links.header && links.header->ReprintOnNewPage())
-                        m_reprintHeaders << links.header;
-                }
-                CurLine = line;
-                ShowBand(band);
-                ++line;
-                ++CurLineThrough;
-                RunDataBands(links.subBands);
-                first = false;
-            }
-            if (band->FooterAfterEach())
-                ShowBand(links.footer);
-            ds->Next();
-            if ((rowCount != 0 && rowCount < line) || m_terminated)
-                break;
-        }
-        if (!first) {
-            if (!band->FooterAfterEach())
-                ShowBand(links.footer);
-            m_reprintHeaders.removeAll(links.header);
-        }
-    }
-}
-
-void TfrxEngine::ShowBand(TfrxBand *band)
-{
-    if (!band)
-        return;
-    m_curObject = band->Name();
-    if (!m_printingHeaders && band->Visible() && band->StartNewPage() && !qobject_cast<TfrxDataBand *>(band))
-        NewPage();
-    PrepareBand(band);
-    // Whatever happens while the band is placed, its objects get their
-    // template state back.
-    struct Release {
+    m_headersForColumn = place == HeaderPlace::NewColumn;
+    struct Done {
         TfrxEngine *engine;
-        TfrxBand *band;
-        ~Release() { engine->ReleaseBand(band); }
-    } release{this, band};
-    if (band->Visible()) {
-        // Header-list bands open a page; they never push it on.
-        if (!m_printingHeaders && FreeSpace() < band->Height())
-            NewPage();
-        band->SetLeft(CurX);
-        band->SetTop(CurY);
-        if (!m_printingHeaders || !m_store->HasBandOutput(band))
-            m_store->RecordBand(band);
-        CurY += band->Height();
-    }
-    if (TfrxBand *child = band->Child())
-        if (band->Visible() || band->PrintChildIfInvisible())
-            ShowBand(child);
-}
-
-void TfrxEngine::PrepareBand(TfrxBand *band)
-{
-    m_curObject = band->Name();
-    band->BeforeOutput();
-    for (TfrxComponent *c : band->Objects()) {
-        auto *object = qobject_cast<TfrxReportComponent *>(c);
-        if (!object)
+        ~Done() { engine->m_printingHeaders = engine->m_headersForColumn = false; }
+    } done{this};
+    const QList<HeaderEntry> entries = m_headers;
+    for (const HeaderEntry &entry : entries) {
+        TfrxBand *band = entry.band;
+        if (!band)
             continue;
-        m_curObject = object->Name();
-        object->BeforeOutput();
-        if (band->Visible() && object->Visible())
-            object->FetchData();
+        const bool pageLevel = band == m_title || band == m_pageHeader;
+        if (!pageLevel && !columnStartSet) {
+            m_columnStartY = CurY;
+            columnStartSet = true;
+        }
+        if ((m_firstPage && band == m_pageHeader && !band->PrintOnFirstPage()) || (m_keep.active && entry.kept)
+            || (place == HeaderPlace::NewColumn && (band == m_title || (band == m_pageHeader && CurY != 0))))
+            continue;
+        if (place == HeaderPlace::NewPage)
+            CurX = entry.x;
+        const Counters counters = m_counters.value(m_bands.OwnerOf(band), Counters{CurLine, CurLineThrough});
+        CurLine = counters.line;
+        CurLineThrough = counters.lineThrough;
+        if (band == m_title)
+            m_titleTop = CurY;
+        ShowBand(band);
+        if (band == m_title)
+            for (HeaderEntry &e : m_headers)
+                if (e.band == m_title)
+                    e.band = nullptr;
     }
-    m_curObject = band->Name();
+    if (!columnStartSet)
+        m_columnStartY = CurY;
+    CurX = savedX;
+    CurLine = savedLine;
+    CurLineThrough = savedLineThrough;
 }
 
-void TfrxEngine::ReleaseBand(TfrxBand *band)
+void TfrxEngine::AddHeader(TfrxBand *band)
 {
-    for (TfrxComponent *c : band->Objects())
-        if (auto *object = qobject_cast<TfrxReportComponent *>(c))
-            object->AfterOutput();
-    band->AfterOutput();
+    if (band)
+        m_headers << HeaderEntry{band, 0, m_keep.active};
+}
+
+void TfrxEngine::RemoveHeader(TfrxBand *band)
+{
+    if (!band || band == m_title || band == m_pageHeader)
+        return;
+    m_headers.removeIf([band](const HeaderEntry &e) { return e.band == band; });
 }
 
 double TfrxEngine::ReservedFooterHeight() const
 {
-    return m_pageFooter ? m_pageFooter->Height() : 0;
+    return (m_columnFooter ? m_columnFooter->Height() : 0) + (m_pageFooter ? m_pageFooter->Height() : 0);
 }
 
 double TfrxEngine::FreeSpace() const
@@ -281,35 +315,119 @@ double TfrxEngine::FreeSpace() const
 
 void TfrxEngine::FinishPage()
 {
+    const bool columns = m_page->Columns() > 1;
+    if (columns) {
+        ShowFooterBand(m_columnFooter, FooterRepeat::EveryColumn);
+        CurX = 0;
+        CurColumn = 1;
+        m_columnStartY = 0;
+    } else {
+        ShowFooterBand(m_columnFooter, FooterRepeat::OncePerPage);
+    }
     if (m_pageFooter) {
         CurY = PageHeight - m_pageFooter->Height();
-        ShowFooterBand(m_pageFooter);
+        ShowFooterBand(m_pageFooter, FooterRepeat::OncePerPage);
     }
     m_firstPage = false;
 }
 
-void TfrxEngine::ShowFooterBand(TfrxBand *band)
+void TfrxEngine::ShowFooterBand(TfrxBand *band, FooterRepeat repeat)
 {
-    if (!band || !band->Visible())
+    if (!band)
         return;
-    m_curObject = band->Name();
-    if ((m_firstPage && !band->PrintOnFirstPage()) || (m_lastPage && !band->PrintOnLastPage()))
-        return;
-    PrepareBand(band);
+    StretchBand(band);
     struct Release {
         TfrxEngine *engine;
         TfrxBand *band;
         ~Release() { engine->ReleaseBand(band); }
     } release{this, band};
-    band->SetLeft(0);
-    band->SetTop(CurY);
-    if (!m_store->HasBandOutput(band))
-        m_store->RecordBand(band);
-    CurY += band->Height();
+    if (band->Visible()) {
+        band->SetLeft(band == m_pageFooter ? 0 : CurX);
+        band->SetTop(CurY);
+        const bool skipped = band == m_pageFooter
+            && ((m_firstPage && !band->PrintOnFirstPage()) || (m_lastPage && !band->PrintOnLastPage()));
+        if (!skipped) {
+            if (repeat == FooterRepeat::EveryColumn || !m_store->HasBandOutput(band))
+                m_store->RecordBand(band);
+            CurY += band->Height();
+        }
+    }
+    m_aggregates.ResetFor(band);
 }
 
 void TfrxEngine::NewPage()
 {
+    // Output kept together since a remembered position moves on as a whole,
+    // unless it already starts the page's body: moving it would only leave an
+    // empty page behind.
+    const bool move = m_keep.active && m_keep.page == m_outputPage && m_keep.y > m_bodyTop;
+    const double keptHeight = move ? CurY - m_keep.y : 0;
+    if (move)
+        m_store->CutTail(m_keep.position);
     FinishPage();
     OpenOutputPage();
+    if (move) {
+        m_store->PasteTail(m_keep.x, CurY);
+        CurY += keptHeight;
+    }
+    EndKeep(m_keep.band);
+}
+
+void TfrxEngine::NewColumn()
+{
+    if (CurColumn >= m_page->Columns()) {
+        NewPage();
+        return;
+    }
+    ShowFooterBand(m_columnFooter, FooterRepeat::EveryColumn);
+    ++CurColumn;
+    const QStringList &positions = m_page->ColumnPositions();
+    bool ok = false;
+    double mm = positions.value(CurColumn - 1).trimmed().replace(u',', u'.').toDouble(&ok);
+    if (!ok)
+        mm = (CurColumn - 1) * m_page->ColumnWidth();
+    CurX = mm * kMmToPixels;
+    CurY = m_columnStartY;
+    ShowHeaderList(HeaderPlace::NewColumn);
+    m_bodyTop = CurY;
+}
+
+void TfrxEngine::StartKeep(TfrxBand *band)
+{
+    if (m_keep.active || !band)
+        return;
+    m_keep = Keep{true, band, m_store->PageObjectCount(), m_outputPage, CurX, CurY};
+}
+
+void TfrxEngine::StartKeepAt(TfrxBand *band, const StorePosition &at)
+{
+    if (m_keep.active || !band || at.page != m_outputPage)
+        return;
+    m_keep = Keep{true, band, at.objects, at.page, at.x, at.y};
+}
+
+TfrxEngine::StorePosition TfrxEngine::CurrentPosition() const
+{
+    return StorePosition{m_store->PageObjectCount(), m_outputPage, CurX, CurY};
+}
+
+void TfrxEngine::EndKeep(TfrxBand *band)
+{
+    if (!m_keep.active || m_keep.band != band)
+        return;
+    m_keep.active = false;
+    for (HeaderEntry &e : m_headers)
+        e.kept = false;
+}
+
+void TfrxEngine::CallScript(const QString &procedure, QObject *sender)
+{
+    if (!procedure.isEmpty() && m_hooks.callScript)
+        m_hooks.callScript(procedure, sender);
+}
+
+QVariant TfrxEngine::AggregateValue(TfsAggregate kind, const QString &expression, const QString &bandName,
+                                    int flags) const
+{
+    return m_aggregates.Value(m_curBand, kind, expression, bandName, flags);
 }

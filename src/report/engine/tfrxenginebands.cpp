@@ -26,6 +26,21 @@ TfrxDataSet *TfrxEngineBands::DataSetOf(TfrxBand *band) const
     return m_counters.value(band);
 }
 
+TfrxBand *TfrxEngineBands::OwnerOf(TfrxBand *band) const
+{
+    if (!band)
+        return nullptr;
+    for (auto it = m_links.cbegin(); it != m_links.cend(); ++it) {
+        const DataBandLinks &l = it.value();
+        if (l.header == band || l.footer == band || l.groups.contains(band))
+            return it.key();
+        for (TfrxBand *g : l.groups)
+            if (m_groupFooters.value(g) == band)
+                return it.key();
+    }
+    return nullptr;
+}
+
 void TfrxEngineBands::Prepare(TfrxReportPage *page, Orientation orientation)
 {
     m_masters.clear();

@@ -46,6 +46,9 @@ public:
     DataBandLinks Links(TfrxBand *band) const { return m_links.value(band); }
     // The footer attached to a group header.
     TfrxBand *GroupFooter(TfrxBand *groupHeader) const { return m_groupFooters.value(groupHeader); }
+    // The data band that a header, footer, group header or group footer
+    // belongs to; none for any other band.
+    TfrxBand *OwnerOf(TfrxBand *band) const;
     // The band's dataset, or its row counter.
     TfrxDataSet *DataSetOf(TfrxBand *band) const;
     const QStringList &Errors() const { return m_errors; }

@@ -1,6 +1,7 @@
 #include "report/model/tfrxreport.h"
 
 #include "platform/loderaerror.h"
+#include "report/model/tfrxreportrun.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -22,6 +23,8 @@ TfrxReport::TfrxReport(TfrxComponent *AOwner)
 
 TfrxReport::~TfrxReport()
 {
+    // The run (and its store, whose pages refer to the template) goes first.
+    m_run.reset();
     // Pages go first, while the lists they may refer to still exist.
     TfrxComponent::Clear();
 }
@@ -116,3 +119,28 @@ void TfrxReport::SaveToFile(const QString &fileName)
     if (!f.commit())
         throw LoderaError(QStringLiteral("Rapor dosyası yazılamadı: %1").arg(fileName));
 }
+
+TfrxReportRun *TfrxReport::Run()
+{
+    if (!m_run)
+        m_run = frxMakeReportRun(this);
+    return m_run.get();
+}
+
+bool TfrxReport::BuildPages(bool ClearPrevious) { return Run()->BuildPages(ClearPrevious); }
+
+bool TfrxReport::PrintPrepared() { return Run()->PrintPrepared(); }
+
+void TfrxReport::ShowReport(bool ClearPrevious) { Run()->ShowReport(ClearPrevious); }
+
+void TfrxReport::ShowBuiltPages() { Run()->ShowBuiltPages(); }
+
+void TfrxReport::StopReport()
+{
+    if (m_run)
+        m_run->StopReport();
+}
+
+bool TfrxReport::Terminated() const { return m_run && m_run->Terminated(); }
+
+TfrxPreviewPages *TfrxReport::PreviewPages() { return Run()->PreviewPages(); }

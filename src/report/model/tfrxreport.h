@@ -7,6 +7,9 @@
 // is not part of the component tree, so a report has no Parent(). Datasets that
 // sit on the same window are found by name when a template refers to them.
 //
+// Running a report (BuildPages, PrintPrepared, ShowReport ...) goes through
+// the report's run object (see TfrxReportRun), made on first use.
+//
 // Stored form: the report element carries the report's own members; the
 // non-empty lists follow as child elements (see TfrxCollection), then the pages.
 #include "report/model/tfrxcomponent.h"
@@ -22,7 +25,11 @@
 #include <QPointer>
 #include <QStringList>
 
+#include <memory>
+
+class TfrxPreviewPages;
 class TfrxReportPage;
+class TfrxReportRun;
 
 class TfrxReport : public TfrxComponent
 {
@@ -99,6 +106,23 @@ public:
     void AddError(const QString &text);
     void AddErrors(const QStringList &texts);
     void ClearErrors() { m_errors.clear(); }
+    void SetErrors(const QStringList &sorted) { m_errors = sorted; }
+
+    // --- running (see TfrxReportRun)
+    bool BuildPages(bool ClearPrevious);
+    bool PrintPrepared();
+    void ShowReport(bool ClearPrevious);
+    void ShowBuiltPages();
+    void StopReport();
+    bool Terminated() const;
+    TfrxPreviewPages *PreviewPages();
+    TfrxReportRun *Run();
+    // True while the report reloads its own copy after a build.
+    bool LoadingCopy() const { return m_loadingCopy; }
+    void SetLoadingCopy(bool v) { m_loadingCopy = v; }
+    // Name of the object being processed: the prefix of error lines.
+    const QString &CurObject() const { return m_curObject; }
+    void SetCurObject(const QString &v) { m_curObject = v; }
 
 private:
     TfrxReportDataSets *m_datasets;
@@ -119,4 +143,7 @@ private:
     QPointer<QObject> m_preview;
     QStringList m_systemVariables;
     QStringList m_errors;
+    QString m_curObject;
+    bool m_loadingCopy = false;
+    std::unique_ptr<TfrxReportRun> m_run;
 };

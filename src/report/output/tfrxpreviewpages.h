@@ -29,7 +29,9 @@
 #include <memory>
 #include <vector>
 
+class Canvas;
 class TfrxOutline;
+class TfrxRunControl;
 class TfrxXMLItem;
 
 class TfrxPreviewPages : public TfrxCustomPreviewPages
@@ -71,6 +73,16 @@ public:
     // The anchor element of that text (the last one stored), or none.
     TfrxXMLItem *FindAnchorItem(const QString &text) const;
     TfrxOutline *Outline() const override { return m_outline.get(); }
+
+    // --- painting and printing (TfrxPagePainter, TfrxPrintLoop)
+    void PaintPage(int index, Canvas &canvas, double ScaleX, double ScaleY, double OffsetX, double OffsetY);
+    // Prints on the current printer of PrinterList(); true when printing was
+    // carried out.
+    bool SendToPrinter();
+    // Who runs the report: terminated flag, progress, messages, print dialog.
+    // Without one printing runs without progress and cannot be cancelled.
+    TfrxRunControl *RunControl() const { return m_runControl; }
+    void SetRunControl(TfrxRunControl *control) { m_runControl = control; }
 
     // --- for the painting code, the preview and tests
     bool Running() const { return m_running; }
@@ -122,4 +134,5 @@ private:
     qint64 m_memoryCounter = 0;
     qint64 m_recorded = 0;
     bool m_running = false;
+    TfrxRunControl *m_runControl = nullptr;
 };

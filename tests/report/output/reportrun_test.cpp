@@ -1,0 +1,242 @@
+// A report run from BuildPages to the store: the pages, the template reloaded
+// from its memory copy, the error list and its one box, progress, cancelling
+// and a database error in the middle of a run.
+//
+// The list: a 10 mm margin A4 page (277 mm = 1046.9 px of band space), a
+// 50 px title and 100 px rows. Page 1 holds the title and 9 rows (950 px; a
+// tenth would end at 1050), every later page 10 rows. 20 rows: 3 pages.
+#include "platform/loderaerror.h"
+#include "report/engine/tfrxuserdataset.h"
+#include "report/model/tfrxdatasetitem.h"
+#include "report/model/tfrxheader.h"
+#include "report/model/tfrxmasterdata.h"
+#include "report/model/tfrxmemoview.h"
+#include "report/model/tfrxreport.h"
+#include "report/model/tfrxreportpage.h"
+#include "report/model/tfrxreportrun.h"
+#include "report/model/tfrxreporttitle.h"
+#include "report/output/tfrxheadlessreportrun.h"
+#include "report/output/tfrxpreviewpages.h"
+#include "report/ui/tfrxreportuirun.h"
+
+#include <QPointer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+// The headless run with its window hooks recorded.
+class ProbeRun : public TfrxHeadlessReportRun
+{
+public:
+    using TfrxHeadlessReportRun::TfrxHeadlessReportRun;
+
+    void Progress(TfrxProgressEvent event, TfrxProgressType kind, int page) override
+    {
+        static const char *kinds[] = {"running", "exporting", "printing"};
+        static const char *events[] = {"start", "step", "stop"};
+        QString line = QStringLiteral("%1 %2").arg(QLatin1String(events[int(event)]), QLatin1String(kinds[int(kind)]));
+        if (event == TfrxProgressEvent::Progress)
+            line += QStringLiteral(" %1").arg(page);
+        progress << line;
+        if (onProgress)
+            onProgress(event, page);
+    }
+
+    QStringList progress;
+    QStringList boxes;
+    int failures = 0;
+    std::function<void(TfrxProgressEvent, int)> onProgress;
+
+protected:
+    void ShowErrorBox(const QString &text) override { boxes << text; }
+    void RunFailed() override { ++failures; }
+};
+
+// Rows 1..n; Next() after row `failAfter` raises what a lost database
+// connection raises.
+class CountingRows : public TfrxUserDataSet
+{
+public:
+    int failAfter = -1;
+    void Next() override
+    {
+        if (RecNo() + 1 == failAfter)
+            throw LoderaError(QStringLiteral("Veritabanı okunamadı: bağlantı kesildi"));
+        TfrxUserDataSet::Next();
+    }
+};
+
+struct ReportRun : ::testing::Test
+{
+    TfrxReport report;
+    CountingRows rows;
+    ProbeRun *run = nullptr;
+
+    void SetUp() override
+    {
+        frxSetReportRunFactory([this](TfrxReport *r) {
+            auto probe = std::make_unique<ProbeRun>(r);
+            run = probe.get();
+            return probe;
+        });
+        rows.SetName(QStringLiteral("Rows"));
+        rows.SetRangeEnd(TfrxRangeEnd::reCount);
+        rows.SetRangeEndCount(20);
+        report.Datasets()->Add(&rows);
+
+        auto *page = new TfrxReportPage(&report);
+        page->SetName(QStringLiteral("Page1"));
+        for (auto set : {&TfrxReportPage::SetLeftMargin, &TfrxReportPage::SetRightMargin,
+                         &TfrxReportPage::SetTopMargin, &TfrxReportPage::SetBottomMargin})
+            (page->*set)(10);
+        auto *title = new TfrxReportTitle(page);
+        title->SetName(QStringLiteral("ReportTitle1"));
+        title->SetBounds(0, 0, 700, 50);
+        auto *memo = new TfrxMemoView(title);
+        memo->SetName(QStringLiteral("Baslik"));
+        memo->SetBounds(0, 0, 400, 20);
+        auto *master = new TfrxMasterData(page);
+        master->SetName(QStringLiteral("MasterData1"));
+        master->SetBounds(0, 100, 700, 100);
+        master->SetDataSet(&rows);
+        report.Run(); // made now, with the probe
+    }
+
+    // The test program runs reports with the program's windows otherwise.
+    void TearDown() override { frxInstallReportUi(); }
+
+    TfrxMemoView *baslik() const
+    {
+        return qobject_cast<TfrxMemoView *>(report.FindObject(QStringLiteral("Baslik")));
+    }
+    int pages() { return report.PreviewPages()->PageCount(); }
+};
+
+TEST_F(ReportRun, BuildKeepsTheTextsWrittenBeforeItInNewObjects)
+{
+    QPointer<TfrxMemoView> before = baslik();
+    before->SetText(QStringLiteral("Sevk: Ayşe Yılmaz [kendisi]"));
+    EXPECT_TRUE(report.BuildPages(true)) << report.Errors().join('\n').toStdString();
+    EXPECT_EQ(pages(), 3);
+    EXPECT_TRUE(report.Errors().isEmpty());
+    EXPECT_TRUE(run->boxes.isEmpty());
+    // The template was reloaded: the old object is gone, the new one holds the text.
+    EXPECT_TRUE(before.isNull());
+    ASSERT_NE(baslik(), nullptr);
+    EXPECT_EQ(baslik()->Memo(), QStringList{QStringLiteral("Sevk: Ayşe Yılmaz [kendisi]")});
+    // The reloaded band is bound to the same dataset again.
+    auto *master = qobject_cast<TfrxMasterData *>(report.FindObject(QStringLiteral("MasterData1")));
+    ASSERT_NE(master, nullptr);
+    EXPECT_EQ(master->DataSet(), &rows);
+    // A build reports its progress: the start, each new page, the end.
+    EXPECT_EQ(run->progress, QStringList({"start running", "step running 1", "step running 2", "step running 3",
+                                          "stop running"}));
+}
+
+TEST_F(ReportRun, SecondBuildWithClearPreviousStartsAgain)
+{
+    ASSERT_TRUE(report.BuildPages(true));
+    ASSERT_TRUE(report.BuildPages(true));
+    EXPECT_EQ(pages(), 3);
+}
+
+struct ErrorRow
+{
+    const char *name;
+    std::function<void(TfrxReport &)> spoil;
+    QStringList lines;
+};
+
+std::ostream &operator<<(std::ostream &os, const ErrorRow &r) { return os << r.name; }
+
+class BuildErrors : public ReportRun, public ::testing::WithParamInterface<ErrorRow> {};
+
+void addMissingDataset(TfrxReport &report, const char *name)
+{
+    report.Datasets()->AddItem()->SetDataSetName(QString::fromUtf8(name));
+}
+
+const ErrorRow kBuildErrors[] = {
+    {"DatasetNotCreated",
+     [](TfrxReport &r) { addMissingDataset(r, "frxDBDataset9"); },
+     {"\"frxDBDataset9\" Dataset'i oluşturulmamış"}},
+    {"SortedAndEachLineOnce",
+     [](TfrxReport &r) {
+         addMissingDataset(r, "Zeytin");
+         addMissingDataset(r, "Armut");
+         addMissingDataset(r, "armut");
+     },
+     {"\"Armut\" Dataset'i oluşturulmamış", "\"Zeytin\" Dataset'i oluşturulmamış"}},
+    {"ScriptDoesNotCompile",
+     [](TfrxReport &r) { r.SetScriptText({"begin", "  x := 1", "end."}); },
+     {"Script Hatası 2:3: Tanımlanmamış tanıtıcı: 'x'"}},
+    {"MisplacedBands",
+     [](TfrxReport &r) {
+         auto *h = new TfrxHeader(r.Pages(0));
+         h->SetName(QStringLiteral("Header9"));
+         h->SetBounds(0, 600, 700, 10);
+     },
+     {"Bağlantısız Rapor Başlığı/Sonu Header9"}},
+};
+
+TEST_P(BuildErrors, FailWithTheirLinesInOneBox)
+{
+    const ErrorRow &row = GetParam();
+    row.spoil(report);
+    EXPECT_FALSE(report.BuildPages(true));
+    EXPECT_EQ(report.Errors().join('\n').toStdString(), row.lines.join('\n').toStdString());
+    EXPECT_EQ(pages(), 0);
+    ASSERT_EQ(run->boxes.size(), 1);
+    EXPECT_EQ(run->boxes[0].toStdString(),
+              (QStringLiteral("Aşağıdaki hata(lar) oluştu:\n") + row.lines.join('\n')).toStdString());
+}
+
+TEST_P(BuildErrors, SilentModeShowsNoBox)
+{
+    GetParam().spoil(report);
+    report.EngineOptions()->SetSilentMode(true);
+    EXPECT_FALSE(report.BuildPages(true));
+    EXPECT_EQ(report.Errors().join('\n'), GetParam().lines.join('\n'));
+    EXPECT_TRUE(run->boxes.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, BuildErrors, ::testing::ValuesIn(kBuildErrors),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(ReportRun, DatabaseErrorEndsTheRunKeepingThePagesAndTheTemplate)
+{
+    baslik()->SetText(QStringLiteral("Liste"));
+    rows.failAfter = 11; // rows 1-9 on page 1, 10 and 11 on page 2
+    EXPECT_FALSE(report.BuildPages(true));
+    EXPECT_EQ(report.Errors(), QStringList{"Veritabanı okunamadı: bağlantı kesildi"});
+    EXPECT_EQ(pages(), 2);
+    EXPECT_EQ(run->boxes.size(), 1);
+    ASSERT_NE(baslik(), nullptr);
+    EXPECT_EQ(baslik()->Memo(), QStringList{QStringLiteral("Liste")});
+    // The next build, with the connection back, runs to the end.
+    rows.failAfter = -1;
+    EXPECT_TRUE(report.BuildPages(true));
+    EXPECT_EQ(pages(), 3);
+}
+
+TEST_F(ReportRun, StopBetweenPagesKeepsThePagesWithoutAnError)
+{
+    run->onProgress = [this](TfrxProgressEvent event, int page) {
+        if (event == TfrxProgressEvent::Progress && page == 2)
+            report.StopReport();
+    };
+    EXPECT_TRUE(report.BuildPages(true));
+    EXPECT_TRUE(report.Terminated());
+    EXPECT_EQ(pages(), 2);
+    EXPECT_TRUE(report.Errors().isEmpty());
+    EXPECT_TRUE(run->boxes.isEmpty());
+    // The next build starts with the flag cleared.
+    run->onProgress = nullptr;
+    EXPECT_TRUE(report.BuildPages(true));
+    EXPECT_EQ(pages(), 3);
+}
+
+} // namespace
