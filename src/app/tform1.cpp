@@ -32,6 +32,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDate>
+#include <QDateEdit>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLineEdit>
