@@ -7,6 +7,7 @@
 #include "records/ui/guardedslot.h"
 #include "records/ui/hinttext.h"
 #include "records/ui/tsrdbgrid.h"
+#include "stats/listoutput.h"
 #include "stats/tform3.h"
 
 #include <QDateEdit>
@@ -182,6 +183,8 @@ void StatsPanel::buildButtons()
     Button4 = new QPushButton(s("Tamam"), Panel26);
     Button4->setObjectName(QStringLiteral("Button4"));
     Button4->setGeometry(296, 8, 75, 25);
+    connectGuarded(BitBtn1, &QPushButton::clicked, this, &StatsPanel::BitBtn1Click);
+    connectGuarded(BitBtn2, &QPushButton::clicked, this, &StatsPanel::BitBtn2Click);
 }
 
 void StatsPanel::resizeEvent(QResizeEvent *event)
@@ -258,8 +261,12 @@ void StatsPanel::SrDBGrid2DblClick()
 
 void StatsPanel::BitBtn1Click()
 {
+    ListOutput::output(m_lists.RpDetay);
 }
 
 void StatsPanel::BitBtn2Click()
 {
+    // The report rebuilds its objects after every run: find the memo anew.
+    ListOutput::writeMemo(m_lists.RpKisisel, QStringLiteral("MAd"), Label31->text());
+    ListOutput::output(m_lists.RpKisisel);
 }
