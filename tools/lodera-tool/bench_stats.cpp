@@ -8,8 +8,6 @@
 //   stats.counts_reopen_ms    closing the editor window: the per-staff counts
 //                             read again (10 000 rows with a count each) and
 //                             the counts grid painted.
-//   stats.counts_query_ms     the counts statement alone, on a dataset that
-//                             nothing shows.
 //
 // Every figure is the median of repeated runs; staff members change between
 // runs so no run profits from the one before.
@@ -103,19 +101,6 @@ int benchStats(const QStringList &args)
             }
             tool::figure(QStringLiteral("stats.counts_reopen_ms"), tool::median(reopen));
 
-            // The same statement on a dataset of its own, with nothing bound
-            // to it: what the database part of the reopening costs.
-            db::Dataset counts(form->data().Connection1, QStringLiteral("counts"));
-            counts.setSql(db::MainDatasets::countsPerStaff());
-            std::vector<double> query;
-            for (int i = 0; i < 15; ++i) {
-                QElapsedTimer t;
-                t.start();
-                counts.close();
-                counts.open();
-                query.push_back(elapsedMs(t));
-            }
-            tool::figure(QStringLiteral("stats.counts_query_ms"), tool::median(query));
             form->close();
         }
     }
