@@ -6,7 +6,7 @@
 #include "app/tform1.h"
 #include "records/db/maindatasets.h"
 #include "records/ui/errorbox.h"
-#include "report/ui/tfrxreportuirun.h"
+#include "report/ui/tfrxpreviewreportrun.h"
 #include "settings/tayarfrm.h"
 #include "settings/tpasswdfrm.h"
 #include "stats/tform3.h"
@@ -19,7 +19,7 @@ int main(int argc, char **argv)
     LoderaApplication app(argc, argv);
     app.loadTurkishTranslations();
     app.setQuitOnLastWindowClosed(true);
-    frxInstallReportUi();
+    frxInstallReportPreview();
 
     std::unique_ptr<TForm1> form;
     try {
