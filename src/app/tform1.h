@@ -25,6 +25,7 @@ class QToolBar;
 class ReferralPanel;
 class SingleInstance;
 class StaffColumn;
+class StatsPanel;
 class TDCMinTray;
 class BevelPanel;
 
@@ -65,7 +66,7 @@ public:
     BevelPanel *Panel3 = nullptr;
     ReferralPanel *Panel4 = nullptr;
     DataEntryPanel *Panel6 = nullptr;
-    BevelPanel *Panel16 = nullptr;
+    StatsPanel *Panel16 = nullptr;
     QPushButton *Button4 = nullptr;
     QMenu *PopupMenu1 = nullptr;
     TDCMinTray *DCMinTray1 = nullptr;

@@ -12,7 +12,7 @@
 #include "report/ui/tfrxpreviewreportrun.h"
 #include "report/ui/tfrxreportuirun.h"
 #include "settings/tayarfrm.h"
-#include "support/cupsfixture.h"
+#include "e2ecups.h"
 #include "support/testsupport.h"
 
 #include <QAbstractButton>
@@ -41,24 +41,8 @@ QString s(const char *utf8) { return QString::fromUtf8(utf8); }
 
 testsupport::CupsFixture &referralCups()
 {
-    static testsupport::CupsFixture fixture;
-    return fixture;
+    return e2eCups();
 }
-
-// The scheduler starts before anything in the process asks for a printer.
-class ReferralCupsEnvironment : public ::testing::Environment
-{
-public:
-    void SetUp() override
-    {
-        if (!referralCups().start())
-            ADD_FAILURE() << "private CUPS scheduler: " << referralCups().error().toStdString();
-    }
-    void TearDown() override { referralCups().stop(); }
-};
-
-[[maybe_unused]] ::testing::Environment *const cupsEnvironment =
-    ::testing::AddGlobalTestEnvironment(new ReferralCupsEnvironment);
 
 QString run(const QString &program, const QStringList &args)
 {

@@ -23,6 +23,11 @@ TfrxPreviewReportRun::~TfrxPreviewReportRun()
     // drops the report when the report goes (TfrxPreview watches it).
 }
 
+TfrxPreviewForm *TfrxPreviewReportRun::PreviewForm() const
+{
+    return m_form.data();
+}
+
 TfrxPreview *TfrxPreviewReportRun::attachedPreview() const
 {
     return qobject_cast<TfrxPreview *>(Report()->Preview());

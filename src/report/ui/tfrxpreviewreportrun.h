@@ -31,7 +31,7 @@ public:
     void ShowBuiltPages() override;
 
     // The preview window opened by ShowBuiltPages while it is open.
-    TfrxPreviewForm *PreviewForm() const { return m_form.data(); }
+    TfrxPreviewForm *PreviewForm() const;
 
 protected:
     bool PreviewProgress(TfrxProgressEvent event, int page) override;
