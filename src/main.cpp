@@ -4,10 +4,13 @@
 // main window is closed.
 #include "app/loderaapplication.h"
 #include "app/tform1.h"
+#include "records/db/maindatasets.h"
 #include "records/ui/errorbox.h"
+#include "report/ui/tfrxpreviewform.h"
 #include "report/ui/tfrxpreviewreportrun.h"
 #include "settings/tayarfrm.h"
 #include "settings/tpasswdfrm.h"
+#include "stats/tform3.h"
 
 #include <exception>
 #include <memory>
@@ -17,6 +20,7 @@ int main(int argc, char **argv)
     LoderaApplication app(argc, argv);
     app.loadTurkishTranslations();
     app.setQuitOnLastWindowClosed(true);
+    // Reports show their pages in the preview window.
     frxInstallReportPreview();
 
     std::unique_ptr<TForm1> form;
@@ -32,9 +36,10 @@ int main(int argc, char **argv)
 
     // The settings window lives as long as the main window (its creation
     // loads the protection switch and the options), then the change-password
-    // window; the statistics editor window joins here in the same way.
+    // window, then the statistics editor window.
     auto *settings = new TAyarFrm(form.get());
     new TPassWdFrm(form.get());
+    new TForm3(form->DataSource6, form->data().ADOQuery1, form.get());
 
     form->show();
     // The password gate, over the visible main window. Refused, the program

@@ -25,6 +25,7 @@
 #include "records/ui/programfont.h"
 #include "records/ui/tsrdbgrid.h"
 #include "settings/tayarfrm.h"
+#include "stats/statspanel.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -196,17 +197,10 @@ void TForm1::buildWorkArea()
     Panel6->setGeometry(work);
     Panel6->hide();
 
-    // The statistics view plugs into this panel; its bottom bar leads back.
-    Panel16 = new BevelPanel(Panel3, Bevel::Lowered, Bevel::Raised, 5);
-    Panel16->setObjectName(QStringLiteral("Panel16"));
+    Panel16 = new StatsPanel({DataSource1, DataSource6, DataSource7},
+                             {m_reports->RpDetay(), m_reports->RpKisisel()}, Panel3);
     Panel16->setGeometry(work);
-    auto *bar = new BevelPanel(Panel16, Bevel::Lowered, Bevel::Raised);
-    bar->setObjectName(QStringLiteral("Panel26"));
-    const QRect inner = Panel16->contentsRect();
-    bar->setGeometry(inner.left(), inner.bottom() + 1 - 42, inner.width(), 42);
-    Button4 = new QPushButton(s("Tamam"), bar);
-    Button4->setObjectName(QStringLiteral("Button4"));
-    Button4->setGeometry(296, 8, 75, 25);
+    Button4 = Panel16->Button4;
     Panel16->hide();
 }
 
@@ -226,6 +220,7 @@ void TForm1::connectHandlers()
     connectGuarded(Panel4->BtnTarih, &QToolButton::clicked, this, &TForm1::BtnTarihClick);
     connectGuarded(Panel4->BtnHasta, &QPushButton::clicked, this, &TForm1::BtnHastaClick);
     connectGuarded(Panel4->BtnDis, &QPushButton::clicked, this, &TForm1::BtnDisClick);
+    connectGuarded(Panel4->SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
 
     connectGuarded(Panel1->Edit1, &QLineEdit::textChanged, this, &TForm1::Edit1Change);
     connectGuarded(Panel1->SpeedButton2, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
@@ -269,8 +264,7 @@ void TForm1::FormCreate()
     m_hints = new HintTracker([this](const QString &hint) { BilgiBari(hint); }, this);
     Panel6->TabSet1->setCurrentIndex(0);
     Panel6->Notebook1->setCurrentIndex(0);
-    if (auto *endDate = findChild<QDateEdit *>(QStringLiteral("DateTimePicker2")))
-        endDate->setDate(QDate::currentDate());
+    Panel16->DateTimePicker2->setDate(QDate::currentDate());
 }
 
 void TForm1::showEvent(QShowEvent *event)
@@ -426,14 +420,4 @@ void TForm1::RbYakiniClick()
 void TForm1::BtnTarihClick()
 {
     Panel4->EdTarih->setText(platform::shortDate(QDate::currentDate()));
-}
-
-void TForm1::BtnHastaClick()
-{
-    // Issuing the patient referral form plugs in here.
-}
-
-void TForm1::BtnDisClick()
-{
-    // Issuing the dental referral form plugs in here.
 }

@@ -4,6 +4,8 @@
 // staff column, the three work panels of which one is visible at a time, and
 // the status bar. An idle update keeps buttons in step with the datasets and
 // the settings; the hint tracker feeds the status bar's long-hint panel.
+#include "referral/referralvalues.h"
+
 #include <QWidget>
 #include <memory>
 
@@ -23,6 +25,7 @@ class QToolBar;
 class ReferralPanel;
 class SingleInstance;
 class StaffColumn;
+class StatsPanel;
 class TDCMinTray;
 class BevelPanel;
 
@@ -63,7 +66,7 @@ public:
     BevelPanel *Panel3 = nullptr;
     ReferralPanel *Panel4 = nullptr;
     DataEntryPanel *Panel6 = nullptr;
-    BevelPanel *Panel16 = nullptr;
+    StatsPanel *Panel16 = nullptr;
     QPushButton *Button4 = nullptr;
     QMenu *PopupMenu1 = nullptr;
     TDCMinTray *DCMinTray1 = nullptr;
@@ -86,6 +89,7 @@ public slots:
     void BtnTarihClick();
     void BtnHastaClick();
     void BtnDisClick();
+    void SpeedButton1Click();
 
     void Edit1Change(const QString &text);
     void SpeedButton2Click();
@@ -133,6 +137,8 @@ private:
     void SaveMainSettings();
     void reopenStaffOrdered();
     void showPanel(QWidget *panel);
+    ReferralValues referralValues() const;
+    void issueReferral(ReferralForm form);
 
     std::unique_ptr<db::MainDatasets> m_data;
     std::unique_ptr<MainReports> m_reports;
