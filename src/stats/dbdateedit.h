@@ -11,6 +11,7 @@
 // The box shows the row's date again whenever the row changes under it: another
 // row, a re-open, a stored or cancelled edit.
 #include <QLineEdit>
+#include <QPointer>
 #include <QTimer>
 
 class DataSource;
@@ -41,7 +42,7 @@ private:
     void userEdited();
     void refresh();
 
-    DataSource *m_source = nullptr;
+    QPointer<DataSource> m_source;
     QString m_column;
     bool m_pending = false;
     bool m_starting = false;

@@ -9,6 +9,7 @@
 // typed) are handed in through the update hook before every move, insert and
 // post; a hook that throws stops the action, the row stays in edit state and
 // the error is shown. Errors of the dataset itself are shown the same way.
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -45,7 +46,7 @@ private:
     void act(Button which);
     void updateButtons();
 
-    DataSource *m_source = nullptr;
+    QPointer<DataSource> m_source;
     std::array<QToolButton *, ButtonCount> m_buttons{};
     std::function<void()> m_updateRecord;
 };

@@ -77,7 +77,8 @@ QDateEdit *datePicker(QWidget *parent, const char *name, QDate date, QRect r)
 } // namespace
 
 StatsPanel::StatsPanel(const Sources &sources, const Lists &lists, QWidget *parent)
-    : BevelPanel(parent, Bevel::Lowered, Bevel::Raised, Gap), m_sources(sources), m_lists(lists)
+    : BevelPanel(parent, Bevel::Lowered, Bevel::Raised, Gap), m_sources(sources),
+      m_statsQuery(sources.stats->dataset()), m_lists(lists)
 {
     setObjectName(QStringLiteral("Panel16"));
     buildFilterBox();
@@ -89,6 +90,11 @@ StatsPanel::StatsPanel(const Sources &sources, const Lists &lists, QWidget *pare
     QIstatistikAfterScroll();
 }
 
+StatsPanel::~StatsPanel()
+{
+    m_statsQuery->setAfterScroll({});
+}
+
 db::Dataset &StatsPanel::staff() const
 {
     return *m_sources.staff->dataset();
@@ -96,7 +102,7 @@ db::Dataset &StatsPanel::staff() const
 
 db::Dataset &StatsPanel::stats() const
 {
-    return *m_sources.stats->dataset();
+    return *m_statsQuery;
 }
 
 void StatsPanel::buildFilterBox()

@@ -36,6 +36,8 @@ public:
     };
 
     StatsPanel(const Sources &sources, const Lists &lists, QWidget *parent = nullptr);
+    // Takes its handler back from the statistics query, which outlives it.
+    ~StatsPanel() override;
 
     BevelPanel *Panel25 = nullptr;
     QLabel *Label34 = nullptr;
@@ -78,5 +80,6 @@ private:
     db::Dataset &stats() const;
 
     Sources m_sources;
+    db::Dataset *m_statsQuery;
     Lists m_lists;
 };
