@@ -153,6 +153,10 @@ void QtCanvas::doTextOut(const TextRun &run)
         m_painter.rotate(-(font().rotation % 360));
     if (backgroundMode() == BackgroundMode::Opaque)
         m_painter.fillRect(QRect(0, 0, run.width, mf.cellHeight()), backgroundColor());
+    // The cell's background is ours, filled above. The painter's background
+    // mode is whatever the last shape left for its pattern gaps, and an image
+    // or widget painter in opaque mode draws no glyph run at all.
+    m_painter.setBackgroundMode(Qt::TransparentMode);
     m_painter.setPen(font().color);
     m_painter.drawGlyphRun(QPointF(0, 0), glyphs);
     m_painter.restore();
