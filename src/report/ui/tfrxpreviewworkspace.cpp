@@ -107,7 +107,7 @@ void TfrxPreviewWorkspace::PagesToConsider(int &first, int &last) const
     last = std::min(list.Count() - 1, at + kPagesAround);
 }
 
-void TfrxPreviewWorkspace::PaintPages(Canvas &canvas, const QRect &clip, PagePart part)
+void TfrxPreviewWorkspace::PaintPages(Canvas &canvas, const QRect &clip)
 {
     TfrxPreviewPages *pages = m_preview->PreviewPages();
     if (!pages)
@@ -121,10 +121,6 @@ void TfrxPreviewWorkspace::PaintPages(Canvas &canvas, const QRect &clip, PagePar
             continue;
         const int left = r.left(), top = r.top();
         const int right = left + r.width(), bottom = top + r.height();
-        if (!(int(part) & int(PagePart::Sheets))) {
-            pages->PaintPage(i, canvas, zoom, zoom, left, top);
-            continue;
-        }
         // The sheet one pixel short of the page's box, its shadow one pixel
         // outside along the right and the bottom.
         CanvasPen pen;
@@ -138,8 +134,7 @@ void TfrxPreviewWorkspace::PaintPages(Canvas &canvas, const QRect &clip, PagePar
         canvas.moveTo(right - 1, top + 1);
         canvas.lineTo(right - 1, bottom - 1);
         canvas.lineTo(left, bottom - 1);
-        if (int(part) & int(PagePart::Contents))
-            pages->PaintPage(i, canvas, zoom, zoom, left, top);
+        pages->PaintPage(i, canvas, zoom, zoom, left, top);
     }
 }
 
@@ -167,17 +162,8 @@ void TfrxPreviewWorkspace::paintEvent(QPaintEvent *event)
     p->setClipRegion(around);
     p->fillRect(client, kWorkspaceGrey);
     p->setClipRegion(event->region());
-    PaintPages(canvas, event->rect(), PagePart::Sheets);
-    // The pages' contents on a canvas of their own, which starts from the
-    // tools and state a page's drawing expects.
-    canvas.end();
-    QtCanvas contents(CanvasKind::Screen);
-    if (!contents.begin(viewport()))
-        return;
-    contents.setResolution(96, 96);
-    p = contents.painter();
-    p->setClipRegion(event->region());
-    PaintPages(contents, event->rect(), PagePart::Contents);
+
+    PaintPages(canvas, event->rect());
 
     const TfrxTextSearch &search = m_preview->Search();
     if (search.Found()) {

@@ -45,8 +45,7 @@ public:
     // whose (0, 0) is the client's top-left corner; `clip` is the client
     // area to draw. The background and the found-text mark are not part of
     // it.
-    enum class PagePart { Sheets = 1, Contents = 2, Both = 3 };
-    void PaintPages(Canvas &canvas, const QRect &clip, PagePart part = PagePart::Both);
+    void PaintPages(Canvas &canvas, const QRect &clip);
     // The pages to consider at the current vertical position.
     void PagesToConsider(int &first, int &last) const;
 
