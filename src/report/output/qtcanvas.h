@@ -13,6 +13,12 @@
 // Text goes out as glyph runs of the measured font at the device height, each
 // glyph at the advance the layout computed. PDF output keeps them as real
 // text, so a printed form can still be searched and copied.
+//
+// The painter is shared by all drawing and keeps what the last call set, so
+// each call sets the painter state it depends on. Shapes set the background
+// mode for their pattern gaps; text fills its own cell in opaque mode and
+// draws its glyphs with a transparent painter background, because a raster
+// painter (image, widget) left in opaque mode draws no glyph run at all.
 #include "report/output/canvas.h"
 
 #include <QGlyphRun>
