@@ -220,9 +220,11 @@ TEST_F(CupsPrinter, JobPrintsEverySheetWithItsOwnOrientation)
     EXPECT_EQ(second.join(' '), "İkinci sayfa Çığ");
     // The upright sheet's text starts 300 device pixels inside the printable
     // area: 12 + 36 points from the paper's left edge.
-    for (const Word &w : found)
-        if (w.page == 2 && w.text == "İkinci")
+    for (const Word &w : found) {
+        if (w.page == 2 && w.text == "İkinci") {
             EXPECT_NEAR(w.box.left(), 48.0, 0.5);
+        }
+    }
 }
 
 TEST_F(CupsPrinter, OutputFileReceivesTheJobInsteadOfTheQueue)

@@ -303,8 +303,9 @@ TEST_P(TextInk, StaysInsideTheRecordedBounds)
     EXPECT_TRUE(bounds.contains(ink)) << "ink " << ink.x() << "," << ink.y() << " " << ink.width() << "x"
                                       << ink.height() << " bounds " << bounds.x() << "," << bounds.y() << " "
                                       << bounds.width() << "x" << bounds.height();
-    if (c.mode == BackgroundMode::Opaque && !c.options.testFlag(TextOutOption::Clipped))
+    if (c.mode == BackgroundMode::Opaque && !c.options.testFlag(TextOutOption::Clipped)) {
         EXPECT_EQ(ink, bounds) << "an opaque cell fills its whole box";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
