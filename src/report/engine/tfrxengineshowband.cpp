@@ -83,6 +83,10 @@ void TfrxEngine::ShowBandItself(TfrxBand *band)
             split = true;
         } else {
             NewColumn();
+            // The band's objects loaded their data on the page it did not
+            // fit on; they load it again where the band prints, so that a
+            // page number names this page.
+            ReloadBand(band);
         }
     }
     if (!split && band->Visible())
@@ -126,6 +130,19 @@ void TfrxEngine::BeginOutput(TfrxBand *band)
     for (TfrxComponent *c : band->Objects())
         if (auto *object = qobject_cast<TfrxReportComponent *>(c))
             object->BeforeOutput();
+}
+
+void TfrxEngine::ReloadBand(TfrxBand *band)
+{
+    // Back to the template first: an expanded text must not be expanded a
+    // second time. The band's and its objects' before-print events run again
+    // with the load, as they would for a band that starts on this page.
+    for (TfrxComponent *c : band->Objects())
+        if (auto *object = qobject_cast<TfrxReportComponent *>(c))
+            object->AfterOutput();
+    band->AfterOutput();
+    BeginOutput(band);
+    StretchBand(band);
 }
 
 void TfrxEngine::StretchBand(TfrxBand *band)

@@ -234,6 +234,9 @@ TEST_F(ReportRun, RowsExpandLineAndPageNumbers)
     EXPECT_EQ(printed(0, QStringLiteral("Satir")).first(), QStringLiteral("1 / Sayfa: 1"));
     const QStringList second = printed(1, QStringLiteral("Satir"));
     ASSERT_EQ(second.size(), 10);
+    // Row 10 did not fit under row 9 (ending at 1050 px of 1046.9): it opens
+    // page 2 and must name it, although its text was first loaded on page 1.
+    EXPECT_EQ(second[0], QStringLiteral("10 / Sayfa: 2"));
     EXPECT_EQ(second[1], QStringLiteral("11 / Sayfa: 2"));
     EXPECT_EQ(second[9], QStringLiteral("19 / Sayfa: 2"));
     // The template keeps its expression text.
