@@ -7,6 +7,9 @@
 #include "report/engine/tfrxbandstretcher.h"
 #include "report/model/tfrxdataband.h"
 #include "report/model/tfrxchild.h"
+#include "report/model/tfrxcustommemoview.h"
+#include "report/model/tfrxdataloader.h"
+#include "report/model/tfrxreport.h"
 #include "report/model/tfrxnullband.h"
 #include "report/model/tfrxreportpage.h"
 #include "report/model/tfrxview.h"
@@ -137,9 +140,13 @@ void TfrxEngine::ReloadBand(TfrxBand *band)
     // Back to the template first: an expanded text must not be expanded a
     // second time. The band's and its objects' before-print events run again
     // with the load, as they would for a band that starts on this page.
+    TfrxDataLoader *loader = m_report->DataLoader();
     for (TfrxComponent *c : band->Objects())
-        if (auto *object = qobject_cast<TfrxReportComponent *>(c))
+        if (auto *object = qobject_cast<TfrxReportComponent *>(c)) {
             object->AfterOutput();
+            if (auto *memo = qobject_cast<TfrxCustomMemoView *>(object); memo && loader)
+                loader->ForgetMemo(*memo);
+        }
     band->AfterOutput();
     BeginOutput(band);
     StretchBand(band);

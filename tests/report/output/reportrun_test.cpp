@@ -244,6 +244,18 @@ TEST_F(ReportRun, RowsExpandLineAndPageNumbers)
               QStringList{QStringLiteral("[Line] / Sayfa: [Page#]")});
 }
 
+TEST_F(ReportRun, RepeatedValueHidesOnAPageAndShowsAgainOnTheNext)
+{
+    setSatir(QStringLiteral("Aynı"));
+    qobject_cast<TfrxMemoView *>(report.FindObject(QStringLiteral("Satir")))->SetSuppressRepeated(true);
+    ASSERT_TRUE(report.BuildPages(true));
+    // Row 1 shows it, rows 2-9 hide it; row 10 opens page 2 and shows it again.
+    QStringList first(9, QString()), second(10, QString());
+    first[0] = second[0] = QStringLiteral("Aynı");
+    EXPECT_EQ(printed(0, QStringLiteral("Satir")), first);
+    EXPECT_EQ(printed(1, QStringLiteral("Satir")), second);
+}
+
 TEST_F(ReportRun, VariablesAndExpressionsAreCalculatedOncePerText)
 {
     // A string variable is itself an expression.
