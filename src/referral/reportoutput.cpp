@@ -1,17 +1,13 @@
 #include "referral/reportoutput.h"
 
-#include "report/model/tfrxreport.h"
+#include "report/output/reportdestination.h"
 
 namespace ReportOutput {
 
 void showOrPrint(TfrxReport &report, ReferralOutput output)
 {
-    if (output == ReferralOutput::Preview) {
-        report.ShowReport(true);
-        return;
-    }
-    report.BuildPages(true);
-    report.PrintPrepared();
+    ShowOrPrintReport(report, output == ReferralOutput::Preview ? ReportDestination::Preview
+                                                                : ReportDestination::Printer);
 }
 
 } // namespace ReportOutput

@@ -22,12 +22,7 @@ void ListOutput::output(TfrxReport *report)
 
 void ListOutput::output(TfrxReport *report, ListDestination destination)
 {
-    if (destination == ListDestination::Preview) {
-        report->ShowReport(true);
-        return;
-    }
-    if (report->BuildPages(true))
-        report->PrintPrepared();
+    ShowOrPrintReport(*report, destination);
 }
 
 void ListOutput::writeMemo(TfrxReport *report, const QString &name, const QString &text)

@@ -1,12 +1,14 @@
 #pragma once
 // How a statistics list leaves the program: with the preview option of the
 // settings window ticked it opens in the preview window, otherwise it is built
-// and printed at once on the default printer, without a dialog. Either way the
-// previous result is cleared first.
+// and printed at once on the default printer, without a dialog, whatever the
+// build's outcome, exactly as a referral form leaves.
+#include "report/output/reportdestination.h"
+
 class QString;
 class TfrxReport;
 
-enum class ListDestination { Preview, Printer };
+using ListDestination = ReportDestination;
 
 class ListOutput
 {

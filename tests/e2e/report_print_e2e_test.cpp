@@ -12,6 +12,7 @@
 #include "report/model/tfrxreport.h"
 #include "report/output/tfrxpreviewpages.h"
 #include "support/cupsfixture.h"
+#include "e2ecups.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -21,25 +22,9 @@
 
 namespace {
 
-testsupport::CupsFixture &cups()
-{
-    static testsupport::CupsFixture fixture;
-    return fixture;
-}
-
-// Started before anything in the process asks CUPS for its printers.
-class CupsEnvironment : public ::testing::Environment
-{
-public:
-    void SetUp() override
-    {
-        if (!cups().start())
-            ADD_FAILURE() << "private CUPS scheduler: " << cups().error().toStdString();
-    }
-    void TearDown() override { cups().stop(); }
-};
-
-[[maybe_unused]] ::testing::Environment *const registered = ::testing::AddGlobalTestEnvironment(new CupsEnvironment);
+// The one scheduler of the test program: the CUPS client library reads its
+// server once, so a second private scheduler would never see a job.
+testsupport::CupsFixture &cups() { return e2eCups(); }
 
 QString tool(const char *program, const QStringList &args)
 {

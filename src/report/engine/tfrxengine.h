@@ -135,6 +135,7 @@ private:
     void PlaceBand(TfrxBand *band);
     void BeginOutput(TfrxBand *band);
     void StretchBand(TfrxBand *band);
+    void ReloadBand(TfrxBand *band);
     struct BandRelease {
         TfrxEngine *engine;
         TfrxBand *band;

@@ -7,6 +7,9 @@
 #include "report/engine/tfrxbandstretcher.h"
 #include "report/model/tfrxdataband.h"
 #include "report/model/tfrxchild.h"
+#include "report/model/tfrxcustommemoview.h"
+#include "report/model/tfrxdataloader.h"
+#include "report/model/tfrxreport.h"
 #include "report/model/tfrxnullband.h"
 #include "report/model/tfrxreportpage.h"
 #include "report/model/tfrxview.h"
@@ -83,6 +86,10 @@ void TfrxEngine::ShowBandItself(TfrxBand *band)
             split = true;
         } else {
             NewColumn();
+            // The band's objects loaded their data on the page it did not
+            // fit on; they load it again where the band prints, so that a
+            // page number names this page.
+            ReloadBand(band);
         }
     }
     if (!split && band->Visible())
@@ -126,6 +133,23 @@ void TfrxEngine::BeginOutput(TfrxBand *band)
     for (TfrxComponent *c : band->Objects())
         if (auto *object = qobject_cast<TfrxReportComponent *>(c))
             object->BeforeOutput();
+}
+
+void TfrxEngine::ReloadBand(TfrxBand *band)
+{
+    // Back to the template first: an expanded text must not be expanded a
+    // second time. The band's and its objects' before-print events run again
+    // with the load, as they would for a band that starts on this page.
+    TfrxDataLoader *loader = m_report->DataLoader();
+    for (TfrxComponent *c : band->Objects())
+        if (auto *object = qobject_cast<TfrxReportComponent *>(c)) {
+            object->AfterOutput();
+            if (auto *memo = qobject_cast<TfrxCustomMemoView *>(object); memo && loader)
+                loader->ForgetMemo(*memo);
+        }
+    band->AfterOutput();
+    BeginOutput(band);
+    StretchBand(band);
 }
 
 void TfrxEngine::StretchBand(TfrxBand *band)

@@ -13,4 +13,7 @@ class TfrxDataLoader
 public:
     virtual ~TfrxDataLoader() = default;
     virtual void FetchMemo(TfrxCustomMemoView &memo) = 0;
+    // The memo's last load is taken back (its band loads again on a new
+    // page): a repeated value it hid or showed is judged afresh.
+    virtual void ForgetMemo(const TfrxCustomMemoView &memo) { (void)memo; }
 };

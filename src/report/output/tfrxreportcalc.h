@@ -40,6 +40,8 @@ public:
     void SetEngine(TfrxEngine *engine) { m_engine = engine; }
     // Forgets what memos printed last (a new run).
     void Reset() { m_lastPrinted.clear(); }
+    // A band starting a new page shows its repeated values again.
+    void ForgetMemo(const TfrxCustomMemoView &memo) override { m_lastPrinted.remove(&memo); }
 
     QVariant Calc(const QString &expression);
     bool ResolveName(const QString &name, QVariant &value);

@@ -234,11 +234,26 @@ TEST_F(ReportRun, RowsExpandLineAndPageNumbers)
     EXPECT_EQ(printed(0, QStringLiteral("Satir")).first(), QStringLiteral("1 / Sayfa: 1"));
     const QStringList second = printed(1, QStringLiteral("Satir"));
     ASSERT_EQ(second.size(), 10);
+    // Row 10 did not fit under row 9 (ending at 1050 px of 1046.9): it opens
+    // page 2 and must name it, although its text was first loaded on page 1.
+    EXPECT_EQ(second[0], QStringLiteral("10 / Sayfa: 2"));
     EXPECT_EQ(second[1], QStringLiteral("11 / Sayfa: 2"));
     EXPECT_EQ(second[9], QStringLiteral("19 / Sayfa: 2"));
     // The template keeps its expression text.
     EXPECT_EQ(qobject_cast<TfrxMemoView *>(report.FindObject(QStringLiteral("Satir")))->Memo(),
               QStringList{QStringLiteral("[Line] / Sayfa: [Page#]")});
+}
+
+TEST_F(ReportRun, RepeatedValueHidesOnAPageAndShowsAgainOnTheNext)
+{
+    setSatir(QStringLiteral("Aynı"));
+    qobject_cast<TfrxMemoView *>(report.FindObject(QStringLiteral("Satir")))->SetSuppressRepeated(true);
+    ASSERT_TRUE(report.BuildPages(true));
+    // Row 1 shows it, rows 2-9 hide it; row 10 opens page 2 and shows it again.
+    QStringList first(9, QString()), second(10, QString());
+    first[0] = second[0] = QStringLiteral("Aynı");
+    EXPECT_EQ(printed(0, QStringLiteral("Satir")), first);
+    EXPECT_EQ(printed(1, QStringLiteral("Satir")), second);
 }
 
 TEST_F(ReportRun, VariablesAndExpressionsAreCalculatedOncePerText)
