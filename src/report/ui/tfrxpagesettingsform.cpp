@@ -1,4 +1,5 @@
 #include "report/ui/tfrxpagesettingsform.h"
+#include "report/ui/frxplacewidget.h"
 
 #include "platform/loderaerror.h"
 #include "report/base/frxfloat.h"
@@ -21,15 +22,6 @@
 #include <cmath>
 
 namespace {
-
-template <typename W, typename... A>
-W *make(QWidget *parent, const char *name, QRect geometry, A &&...args)
-{
-    W *w = new W(std::forward<A>(args)..., parent);
-    w->setObjectName(QLatin1String(name));
-    w->setGeometry(geometry);
-    return w;
-}
 
 // A sheet with a few lines of text on it, upright or lying.
 QPixmap sheetPicture(bool landscape)
@@ -64,49 +56,49 @@ TfrxPageSettingsForm::TfrxPageSettingsForm(QWidget *parent, TfrxCustomPrinter *p
 
 void TfrxPageSettingsForm::createControls()
 {
-    m_sizeGB = make<QGroupBox>(this, "SizeGB", QRect(8, 4, 270, 110));
-    m_paperCB = make<QComboBox>(m_sizeGB, "PaperCB", QRect(12, 20, 246, 22));
+    m_sizeGB = frxPlaceWidget<QGroupBox>(this, "SizeGB", QRect(8, 4, 270, 110));
+    m_paperCB = frxPlaceWidget<QComboBox>(m_sizeGB, "PaperCB", QRect(12, 20, 246, 22));
     m_paperCB->setEditable(true);
     m_paperCB->setInsertPolicy(QComboBox::NoInsert);
-    m_widthL = make<QLabel>(m_sizeGB, "WidthL", QRect(12, 54, 70, 16));
-    m_widthE = make<QLineEdit>(m_sizeGB, "WidthE", QRect(90, 51, 60, 21));
-    make<QLabel>(m_sizeGB, "UnitL1", QRect(156, 54, 24, 16));
-    m_heightL = make<QLabel>(m_sizeGB, "HeightL", QRect(12, 81, 70, 16));
-    m_heightE = make<QLineEdit>(m_sizeGB, "HeightE", QRect(90, 78, 60, 21));
-    make<QLabel>(m_sizeGB, "UnitL2", QRect(156, 81, 24, 16));
+    m_widthL = frxPlaceWidget<QLabel>(m_sizeGB, "WidthL", QRect(12, 54, 70, 16));
+    m_widthE = frxPlaceWidget<QLineEdit>(m_sizeGB, "WidthE", QRect(90, 51, 60, 21));
+    frxPlaceWidget<QLabel>(m_sizeGB, "UnitL1", QRect(156, 54, 24, 16));
+    m_heightL = frxPlaceWidget<QLabel>(m_sizeGB, "HeightL", QRect(12, 81, 70, 16));
+    m_heightE = frxPlaceWidget<QLineEdit>(m_sizeGB, "HeightE", QRect(90, 78, 60, 21));
+    frxPlaceWidget<QLabel>(m_sizeGB, "UnitL2", QRect(156, 81, 24, 16));
 
-    m_orientationGB = make<QGroupBox>(this, "OrientationGB", QRect(8, 118, 270, 68));
-    m_portraitRB = make<QRadioButton>(m_orientationGB, "PortraitRB", QRect(12, 20, 120, 18));
-    m_landscapeRB = make<QRadioButton>(m_orientationGB, "LandscapeRB", QRect(12, 42, 120, 18));
+    m_orientationGB = frxPlaceWidget<QGroupBox>(this, "OrientationGB", QRect(8, 118, 270, 68));
+    m_portraitRB = frxPlaceWidget<QRadioButton>(m_orientationGB, "PortraitRB", QRect(12, 20, 120, 18));
+    m_landscapeRB = frxPlaceWidget<QRadioButton>(m_orientationGB, "LandscapeRB", QRect(12, 42, 120, 18));
     m_portraitRB->setChecked(true);
-    m_portraitImg = make<QLabel>(m_orientationGB, "PortraitImg", QRect(200, 14, 48, 48));
+    m_portraitImg = frxPlaceWidget<QLabel>(m_orientationGB, "PortraitImg", QRect(200, 14, 48, 48));
     m_portraitImg->setPixmap(sheetPicture(false));
-    m_landscapeImg = make<QLabel>(m_orientationGB, "LandscapeImg", QRect(200, 14, 48, 48));
+    m_landscapeImg = frxPlaceWidget<QLabel>(m_orientationGB, "LandscapeImg", QRect(200, 14, 48, 48));
     m_landscapeImg->setPixmap(sheetPicture(true));
     m_landscapeImg->hide();
 
-    m_marginsGB = make<QGroupBox>(this, "MarginsGB", QRect(8, 190, 270, 80));
-    m_leftL = make<QLabel>(m_marginsGB, "LeftL", QRect(12, 24, 40, 16));
-    m_leftE = make<QLineEdit>(m_marginsGB, "LeftE", QRect(52, 21, 50, 21));
-    make<QLabel>(m_marginsGB, "UnitL3", QRect(106, 24, 20, 16));
-    m_topL = make<QLabel>(m_marginsGB, "TopL", QRect(140, 24, 40, 16));
-    m_topE = make<QLineEdit>(m_marginsGB, "TopE", QRect(184, 21, 50, 21));
-    make<QLabel>(m_marginsGB, "UnitL4", QRect(238, 24, 20, 16));
-    m_rightL = make<QLabel>(m_marginsGB, "RightL", QRect(12, 52, 40, 16));
-    m_rightE = make<QLineEdit>(m_marginsGB, "RightE", QRect(52, 49, 50, 21));
-    make<QLabel>(m_marginsGB, "UnitL5", QRect(106, 52, 20, 16));
-    m_bottomL = make<QLabel>(m_marginsGB, "BottomL", QRect(140, 52, 40, 16));
-    m_bottomE = make<QLineEdit>(m_marginsGB, "BottomE", QRect(184, 49, 50, 21));
-    make<QLabel>(m_marginsGB, "UnitL6", QRect(238, 52, 20, 16));
+    m_marginsGB = frxPlaceWidget<QGroupBox>(this, "MarginsGB", QRect(8, 190, 270, 80));
+    m_leftL = frxPlaceWidget<QLabel>(m_marginsGB, "LeftL", QRect(12, 24, 40, 16));
+    m_leftE = frxPlaceWidget<QLineEdit>(m_marginsGB, "LeftE", QRect(52, 21, 50, 21));
+    frxPlaceWidget<QLabel>(m_marginsGB, "UnitL3", QRect(106, 24, 20, 16));
+    m_topL = frxPlaceWidget<QLabel>(m_marginsGB, "TopL", QRect(140, 24, 40, 16));
+    m_topE = frxPlaceWidget<QLineEdit>(m_marginsGB, "TopE", QRect(184, 21, 50, 21));
+    frxPlaceWidget<QLabel>(m_marginsGB, "UnitL4", QRect(238, 24, 20, 16));
+    m_rightL = frxPlaceWidget<QLabel>(m_marginsGB, "RightL", QRect(12, 52, 40, 16));
+    m_rightE = frxPlaceWidget<QLineEdit>(m_marginsGB, "RightE", QRect(52, 49, 50, 21));
+    frxPlaceWidget<QLabel>(m_marginsGB, "UnitL5", QRect(106, 52, 20, 16));
+    m_bottomL = frxPlaceWidget<QLabel>(m_marginsGB, "BottomL", QRect(140, 52, 40, 16));
+    m_bottomE = frxPlaceWidget<QLineEdit>(m_marginsGB, "BottomE", QRect(184, 49, 50, 21));
+    frxPlaceWidget<QLabel>(m_marginsGB, "UnitL6", QRect(238, 52, 20, 16));
 
-    m_otherGB = make<QGroupBox>(this, "OtherGB", QRect(8, 274, 270, 50));
-    m_applyToCurRB = make<QRadioButton>(m_otherGB, "ApplyToCurRB", QRect(12, 16, 250, 16));
-    m_applyToAllRB = make<QRadioButton>(m_otherGB, "ApplyToAllRB", QRect(12, 32, 250, 16));
+    m_otherGB = frxPlaceWidget<QGroupBox>(this, "OtherGB", QRect(8, 274, 270, 50));
+    m_applyToCurRB = frxPlaceWidget<QRadioButton>(m_otherGB, "ApplyToCurRB", QRect(12, 16, 250, 16));
+    m_applyToAllRB = frxPlaceWidget<QRadioButton>(m_otherGB, "ApplyToAllRB", QRect(12, 32, 250, 16));
     m_applyToCurRB->setChecked(true);
 
-    m_okB = make<QPushButton>(this, "OkB", QRect(120, 330, 75, 25));
+    m_okB = frxPlaceWidget<QPushButton>(this, "OkB", QRect(120, 330, 75, 25));
     m_okB->setDefault(true);
-    m_cancelB = make<QPushButton>(this, "CancelB", QRect(203, 330, 75, 25));
+    m_cancelB = frxPlaceWidget<QPushButton>(this, "CancelB", QRect(203, 330, 75, 25));
 
     connect(m_okB, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_cancelB, &QPushButton::clicked, this, &QDialog::reject);

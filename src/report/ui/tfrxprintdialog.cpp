@@ -1,4 +1,5 @@
 #include "report/ui/tfrxprintdialog.h"
+#include "report/ui/frxplacewidget.h"
 
 #include "report/base/tfrxresources.h"
 #include "report/output/tfrxprinter.h"
@@ -22,15 +23,6 @@
 #include <QSpinBox>
 
 namespace {
-
-template <typename W, typename... A>
-W *make(QWidget *parent, const char *name, QRect geometry, A &&...args)
-{
-    W *w = new W(std::forward<A>(args)..., parent);
-    w->setObjectName(QLatin1String(name));
-    w->setGeometry(geometry);
-    return w;
-}
 
 // The driver's own settings of a queue: paper, orientation and tray, as the
 // print system's page setup offers them.
@@ -69,41 +61,41 @@ TfrxPrintDialog::TfrxPrintDialog(QWidget *parent, TfrxPrinters *printers)
 
 void TfrxPrintDialog::createControls()
 {
-    m_printerGB = make<QGroupBox>(this, "PrinterGB", QRect(8, 4, 461, 85));
-    m_printerCB = make<QComboBox>(m_printerGB, "PrinterCB", QRect(12, 20, 341, 22));
+    m_printerGB = frxPlaceWidget<QGroupBox>(this, "PrinterGB", QRect(8, 4, 461, 85));
+    m_printerCB = frxPlaceWidget<QComboBox>(m_printerGB, "PrinterCB", QRect(12, 20, 341, 22));
     m_printerCB->setIconSize(QSize(16, 16));
-    m_propButton = make<QPushButton>(m_printerGB, "PropButton", QRect(362, 19, 89, 24));
-    m_typeL = make<QLabel>(m_printerGB, "TypeL", QRect(12, 50, 44, 14));
-    m_printerNameL = make<QLabel>(m_printerGB, "PrinterNameL", QRect(60, 50, 270, 14));
-    m_whereL = make<QLabel>(m_printerGB, "WhereL", QRect(12, 66, 44, 14));
-    m_portNameL = make<QLabel>(m_printerGB, "PortNameL", QRect(60, 66, 270, 14));
-    m_fileCB = make<QCheckBox>(m_printerGB, "FileCB", QRect(336, 48, 121, 17));
-    m_reverseCB = make<QCheckBox>(m_printerGB, "ReverseCB", QRect(336, 64, 121, 17));
+    m_propButton = frxPlaceWidget<QPushButton>(m_printerGB, "PropButton", QRect(362, 19, 89, 24));
+    m_typeL = frxPlaceWidget<QLabel>(m_printerGB, "TypeL", QRect(12, 50, 44, 14));
+    m_printerNameL = frxPlaceWidget<QLabel>(m_printerGB, "PrinterNameL", QRect(60, 50, 270, 14));
+    m_whereL = frxPlaceWidget<QLabel>(m_printerGB, "WhereL", QRect(12, 66, 44, 14));
+    m_portNameL = frxPlaceWidget<QLabel>(m_printerGB, "PortNameL", QRect(60, 66, 270, 14));
+    m_fileCB = frxPlaceWidget<QCheckBox>(m_printerGB, "FileCB", QRect(336, 48, 121, 17));
+    m_reverseCB = frxPlaceWidget<QCheckBox>(m_printerGB, "ReverseCB", QRect(336, 64, 121, 17));
 
-    m_pageRangeGB = make<QGroupBox>(this, "PageRangeGB", QRect(8, 94, 253, 133));
-    m_allRB = make<QRadioButton>(m_pageRangeGB, "AllRB", QRect(12, 18, 150, 17));
-    m_curPageRB = make<QRadioButton>(m_pageRangeGB, "CurPageRB", QRect(12, 38, 150, 17));
-    m_pageNumbersRB = make<QRadioButton>(m_pageRangeGB, "PageNumbersRB", QRect(12, 58, 64, 17));
-    m_pageNumbersE = make<QLineEdit>(m_pageRangeGB, "PageNumbersE", QRect(80, 56, 161, 21));
-    m_descrL = make<QLabel>(m_pageRangeGB, "DescrL", QRect(12, 84, 229, 42));
+    m_pageRangeGB = frxPlaceWidget<QGroupBox>(this, "PageRangeGB", QRect(8, 94, 253, 133));
+    m_allRB = frxPlaceWidget<QRadioButton>(m_pageRangeGB, "AllRB", QRect(12, 18, 150, 17));
+    m_curPageRB = frxPlaceWidget<QRadioButton>(m_pageRangeGB, "CurPageRB", QRect(12, 38, 150, 17));
+    m_pageNumbersRB = frxPlaceWidget<QRadioButton>(m_pageRangeGB, "PageNumbersRB", QRect(12, 58, 64, 17));
+    m_pageNumbersE = frxPlaceWidget<QLineEdit>(m_pageRangeGB, "PageNumbersE", QRect(80, 56, 161, 21));
+    m_descrL = frxPlaceWidget<QLabel>(m_pageRangeGB, "DescrL", QRect(12, 84, 229, 42));
     m_descrL->setWordWrap(true);
     m_allRB->setChecked(true);
 
-    m_copiesGB = make<QGroupBox>(this, "CopiesGB", QRect(268, 94, 201, 133));
-    m_copiesL = make<QLabel>(m_copiesGB, "CopiesL", QRect(12, 24, 84, 14));
-    m_copiesE = make<QSpinBox>(m_copiesGB, "CopiesE", QRect(100, 20, 57, 22));
+    m_copiesGB = frxPlaceWidget<QGroupBox>(this, "CopiesGB", QRect(268, 94, 201, 133));
+    m_copiesL = frxPlaceWidget<QLabel>(m_copiesGB, "CopiesL", QRect(12, 24, 84, 14));
+    m_copiesE = frxPlaceWidget<QSpinBox>(m_copiesGB, "CopiesE", QRect(100, 20, 57, 22));
     m_copiesE->setRange(1, 100);
     m_copiesE->setValue(1);
-    m_collateImg = make<QLabel>(m_copiesGB, "CollateImg", QRect(12, 56, 100, 44));
-    m_collateCB = make<QCheckBox>(m_copiesGB, "CollateCB", QRect(120, 70, 17, 17));
-    m_collateL = make<QLabel>(m_copiesGB, "CollateL", QRect(138, 71, 58, 14));
+    m_collateImg = frxPlaceWidget<QLabel>(m_copiesGB, "CollateImg", QRect(12, 56, 100, 44));
+    m_collateCB = frxPlaceWidget<QCheckBox>(m_copiesGB, "CollateCB", QRect(120, 70, 17, 17));
+    m_collateL = frxPlaceWidget<QLabel>(m_copiesGB, "CollateL", QRect(138, 71, 58, 14));
     m_collateCB->setChecked(true);
     m_collateL->installEventFilter(this);
 
-    m_printL = make<QLabel>(this, "PrintL", QRect(8, 240, 40, 14));
-    m_printPagesCB = make<QComboBox>(this, "PrintPagesCB", QRect(59, 236, 150, 22));
-    m_okB = make<QPushButton>(this, "OkB", QRect(306, 234, 75, 25));
-    m_cancelB = make<QPushButton>(this, "CancelB", QRect(394, 234, 75, 25));
+    m_printL = frxPlaceWidget<QLabel>(this, "PrintL", QRect(8, 240, 40, 14));
+    m_printPagesCB = frxPlaceWidget<QComboBox>(this, "PrintPagesCB", QRect(59, 236, 150, 22));
+    m_okB = frxPlaceWidget<QPushButton>(this, "OkB", QRect(306, 234, 75, 25));
+    m_cancelB = frxPlaceWidget<QPushButton>(this, "CancelB", QRect(394, 234, 75, 25));
     m_okB->setDefault(true);
 
     m_pageNumbersE->installEventFilter(this);

@@ -1,4 +1,5 @@
 #include "report/ui/tfrxsearchdialog.h"
+#include "report/ui/frxplacewidget.h"
 
 #include "report/base/tfrxresources.h"
 
@@ -17,15 +18,6 @@ QString &lastConfirmed()
     return text;
 }
 
-template <typename W, typename... A>
-W *make(QWidget *parent, const char *name, QRect geometry, A &&...args)
-{
-    W *w = new W(std::forward<A>(args)..., parent);
-    w->setObjectName(QLatin1String(name));
-    w->setGeometry(geometry);
-    return w;
-}
-
 } // namespace
 
 TfrxSearchDialog::TfrxSearchDialog(QWidget *parent)
@@ -37,19 +29,19 @@ TfrxSearchDialog::TfrxSearchDialog(QWidget *parent)
     f.setPointSize(8);
     setFont(f);
 
-    m_textL = make<QLabel>(this, "TextL", QRect(8, 8, 220, 16));
-    m_textE = make<QLineEdit>(this, "TextE", QRect(8, 26, 250, 21));
+    m_textL = frxPlaceWidget<QLabel>(this, "TextL", QRect(8, 8, 220, 16));
+    m_textE = frxPlaceWidget<QLineEdit>(this, "TextE", QRect(8, 26, 250, 21));
     // The replace row exists for the engine's texts but is never offered.
-    m_replaceL = make<QLabel>(this, "ReplaceL", QRect(8, 52, 220, 16));
-    m_replaceE = make<QLineEdit>(this, "ReplaceE", QRect(8, 70, 250, 21));
+    m_replaceL = frxPlaceWidget<QLabel>(this, "ReplaceL", QRect(8, 52, 220, 16));
+    m_replaceE = frxPlaceWidget<QLineEdit>(this, "ReplaceE", QRect(8, 70, 250, 21));
     m_replaceL->hide();
     m_replaceE->hide();
-    m_optionsGB = make<QGroupBox>(this, "OptionsGB", QRect(8, 54, 250, 62));
-    m_topCB = make<QCheckBox>(m_optionsGB, "TopCB", QRect(10, 18, 230, 18));
-    m_caseCB = make<QCheckBox>(m_optionsGB, "CaseCB", QRect(10, 38, 230, 18));
-    m_okB = make<QPushButton>(this, "OkB", QRect(102, 124, 75, 25));
+    m_optionsGB = frxPlaceWidget<QGroupBox>(this, "OptionsGB", QRect(8, 54, 250, 62));
+    m_topCB = frxPlaceWidget<QCheckBox>(m_optionsGB, "TopCB", QRect(10, 18, 230, 18));
+    m_caseCB = frxPlaceWidget<QCheckBox>(m_optionsGB, "CaseCB", QRect(10, 38, 230, 18));
+    m_okB = frxPlaceWidget<QPushButton>(this, "OkB", QRect(102, 124, 75, 25));
     m_okB->setDefault(true);
-    m_cancelB = make<QPushButton>(this, "CancelB", QRect(183, 124, 75, 25));
+    m_cancelB = frxPlaceWidget<QPushButton>(this, "CancelB", QRect(183, 124, 75, 25));
     setFixedSize(266, 157);
 
     connect(m_okB, &QPushButton::clicked, this, &QDialog::accept);
