@@ -2,6 +2,7 @@
 // in a working folder of its own, driven through its controls, printing
 // through a private CUPS scheduler whose queue writes every job as a PDF.
 #include "app/dataentrypanel.h"
+#include "boxanswer.h"
 #include "app/referralpanel.h"
 #include "app/tform1.h"
 #include "platform/profilefile.h"
@@ -61,35 +62,6 @@ QString printedText(const QString &pdf)
     static const QRegularExpression space(QStringLiteral("\\s+"));
     return text.replace(space, QStringLiteral(" "));
 }
-
-// Answers every message box that opens while it lives and keeps its text.
-class BoxAnswerer
-{
-public:
-    explicit BoxAnswerer(QMessageBox::StandardButton answer) : m_answer(answer)
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                m_texts << box->text();
-                // A click, so the box reports which button answered it.
-                QAbstractButton *b = box->button(m_answer);
-                if (!b)
-                    b = box->button(QMessageBox::Ok);
-                if (b)
-                    b->click();
-                else
-                    box->reject();
-            }
-        });
-        m_timer.start(20);
-    }
-    const QStringList &texts() const { return m_texts; }
-
-private:
-    QMessageBox::StandardButton m_answer;
-    QTimer m_timer;
-    QStringList m_texts;
-};
 
 class ReferralE2E : public ::testing::Test
 {
@@ -239,7 +211,7 @@ TEST_F(ReferralE2E, DentalFormForAChosenDependantAfterTheQuestion)
     const QString identity = dep.fieldByName(QStringLiteral("TCKimlik")).displayText();
 
     const int before = statisticsRows();
-    BoxAnswerer yes(QMessageBox::Yes);
+    BoxAnswer yes(QMessageBox::Yes);
     const QString printed = printBy(panel->BtnDis);
     EXPECT_EQ(yes.texts(), QStringList{s("İstatistik için kayıt eklensin mi?")});
     expectLandscapeA4OnePage();
@@ -271,7 +243,7 @@ TEST_F(ReferralE2E, RefusedStatisticsRowPrintsNothingAndShowsTheError)
     // A rule of the database that refuses every new statistics row.
     form->data().Connection1.execute(QStringLiteral(
         "CREATE TRIGGER refuse BEFORE INSERT ON istatistik BEGIN SELECT RAISE(ABORT, 'disk dolu'); END"));
-    BoxAnswerer ok(QMessageBox::Ok);
+    BoxAnswer ok(QMessageBox::Ok);
     QTest::mouseClick(panel->BtnHasta, Qt::LeftButton);
     ASSERT_EQ(ok.texts().size(), 1);
     EXPECT_TRUE(ok.texts().first().contains(QStringLiteral("disk dolu"))) << ok.texts().first().toStdString();

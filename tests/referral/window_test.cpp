@@ -6,6 +6,7 @@
 #include "referralregister.h"
 
 #include "app/dataentrypanel.h"
+#include "boxanswer.h"
 #include "app/mainreports.h"
 #include "app/referralpanel.h"
 #include "app/tform1.h"
@@ -35,37 +36,6 @@
 namespace {
 
 QString s(const char *utf8) { return QString::fromUtf8(utf8); }
-
-// Answers every message box that opens while it lives; keeps what it saw.
-class Answerer
-{
-public:
-    struct Seen {
-        QMessageBox::Icon icon;
-        QString title, text;
-    };
-    explicit Answerer(QMessageBox::StandardButton answer)
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, [this, answer] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                seen.push_back({box->icon(), box->windowTitle(), box->text()});
-                // A click, so the box reports which button answered it.
-                QAbstractButton *b = box->button(answer);
-                if (!b)
-                    b = box->button(QMessageBox::Ok);
-                if (b)
-                    b->click();
-                else
-                    box->reject();
-            }
-        });
-        m_timer.start(10);
-    }
-    std::vector<Seen> seen;
-
-private:
-    QTimer m_timer;
-};
 
 class ReferralWindowTest : public ::testing::Test
 {
@@ -178,11 +148,11 @@ class QuestionTest : public ReferralWindowTest, public ::testing::WithParamInter
 TEST_P(QuestionTest, AskedBeforeCountingAndTheFormIsFilledEitherWay)
 {
     settings->RBtn2->setChecked(true);
-    Answerer answer(GetParam().answer);
+    BoxAnswer answer(GetParam().answer);
     panel->BtnDis->click();
-    ASSERT_EQ(answer.seen.size(), 1u);
-    EXPECT_EQ(answer.seen[0].icon, QMessageBox::Question);
-    EXPECT_EQ(answer.seen[0].text, s("İstatistik için kayıt eklensin mi?"));
+    ASSERT_EQ(answer.seen().size(), 1u);
+    EXPECT_EQ(answer.seen()[0].icon, QMessageBox::Question);
+    EXPECT_EQ(answer.seen()[0].text, s("İstatistik için kayıt eklensin mi?"));
     EXPECT_EQ(rows(), s(GetParam().rows));
     EXPECT_EQ(printed(form->reports().RpDis(), "MCikis"), s("2026/41"));
 }
@@ -196,9 +166,9 @@ TEST_F(ReferralWindowTest, BlankFormAsksNothingAndCountsNothing)
 {
     settings->RBtn2->setChecked(true);
     panel->ChkBos->setChecked(true);
-    Answerer answer(QMessageBox::Yes);
+    BoxAnswer answer(QMessageBox::Yes);
     panel->BtnHasta->click();
-    EXPECT_TRUE(answer.seen.empty());
+    EXPECT_TRUE(answer.seen().empty());
     EXPECT_EQ(rows(), QString());
     EXPECT_EQ(printed(form->reports().RpHasta(), "MTarih"), s("..... / ..... / 20....."));
     EXPECT_EQ(printed(form->reports().RpHasta(), "MMemur"), QString());
@@ -210,11 +180,11 @@ TEST_F(ReferralWindowTest, RefusedRowIsShownAndTheFormStaysUntouched)
     reg.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON istatistik "
                             "BEGIN SELECT RAISE(ABORT, 'disk dolu'); END;"));
     panel->EdCikis->setText(QStringLiteral("2026/42"));
-    Answerer answer(QMessageBox::Ok);
+    BoxAnswer answer(QMessageBox::Ok);
     panel->BtnHasta->click();
-    ASSERT_EQ(answer.seen.size(), 1u);
-    EXPECT_EQ(answer.seen[0].icon, QMessageBox::Critical);
-    EXPECT_TRUE(answer.seen[0].text.contains(QStringLiteral("disk dolu"))) << answer.seen[0].text.toStdString();
+    ASSERT_EQ(answer.seen().size(), 1u);
+    EXPECT_EQ(answer.seen()[0].icon, QMessageBox::Critical);
+    EXPECT_TRUE(answer.seen()[0].text.contains(QStringLiteral("disk dolu"))) << answer.seen()[0].text.toStdString();
     EXPECT_EQ(rows(), s("Kendisi/Normal"));
     EXPECT_EQ(printed(form->reports().RpHasta(), "MCikis"), s("2026/41")); // not filled again
 }
@@ -235,9 +205,9 @@ protected:
 
 TEST_F(EmptyRegisterWindowTest, FormWithEmptyStaffValuesAndNoRow)
 {
-    Answerer answer(QMessageBox::Ok);
+    BoxAnswer answer(QMessageBox::Ok);
     panel->BtnHasta->click();
-    EXPECT_TRUE(answer.seen.empty());
+    EXPECT_TRUE(answer.seen().empty());
     EXPECT_EQ(rows(), QString());
     EXPECT_EQ(printed(form->reports().RpHasta(), "MSicil"), QString());
     EXPECT_EQ(printed(form->reports().RpHasta(), "MCikis"), s("2026/41"));
