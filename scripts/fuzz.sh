@@ -1,21 +1,31 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets (tests/fuzz/fuzz_*.cpp) with clang in a build
-# folder of their own and runs each one for SECONDS seconds over its seed
+# folder of their own and runs each one for a bounded budget over its seed
 # corpus tests/fuzz/corpus/<target>/ and the inputs that once broke it,
 # tests/fuzz/regressions/<target>/ (the unit tests replay those). New inputs
 # the fuzzer finds go to the build folder, not into the source tree; a
 # crashing input is kept there as <build>/artifacts/<target>-crash-... and
 # makes the script fail: copy it into the regressions folder once fixed.
 #
-# With target names after SECONDS only those explore; the others replay their
-# seeds and regressions once.
+# With target names after the budget only those explore; the others replay
+# their seeds and regressions once.
 #
-#   bash scripts/fuzz.sh 60          # each target 60 s
+# The budget is a number of seconds, or runs:N for N inputs from a fixed
+# seed. A run by time finds something new on every try; a run by count, from
+# an empty working corpus, explores the same inputs every time for the same
+# sources, so it can gate a test run: what passes here passes there.
+#
+#   bash scripts/fuzz.sh 60                         # each target 60 s
 #   bash scripts/fuzz.sh 60 fuzz_xmlreader
+#   bash scripts/fuzz.sh runs:150000 fuzz_xmlreader # the same 150 000 inputs every time
 #   LODERA_FUZZ_BUILD=/tmp/f bash scripts/fuzz.sh 30
 set -euo pipefail
-seconds="${1:-60}"
+budget="${1:-60}"
 shift || true
+case "$budget" in
+    runs:*) limit=(-seed=1 "-runs=${budget#runs:}") ;;
+    *) limit=("-max_total_time=$budget") ;;
+esac
 explore=("$@")
 src=$(cd "$(dirname "$0")/.." && pwd)
 build="${LODERA_FUZZ_BUILD:-$src/build-fuzz}"
@@ -40,6 +50,8 @@ cmake --build "$build" --target "${targets[@]}" -j2
 
 export ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:abort_on_error=0"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+# Qt seeds its hash tables per process; a fixed seed keeps a run by count the same.
+export QT_HASH_SEED=0
 mkdir -p "$build/artifacts"
 failed=0
 for t in "${targets[@]}"; do
@@ -56,8 +68,11 @@ for t in "${targets[@]}"; do
         fi
         continue
     fi
-    echo "== $t: ${seconds} s"
-    if ! "$build/bin/$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+    if [[ "$budget" == runs:* ]]; then
+        rm -rf "$work" && mkdir -p "$work"
+    fi
+    echo "== $t: $budget"
+    if ! "$build/bin/$t" "${limit[@]}" -timeout=10 -rss_limit_mb=2048 \
             -max_len=16384 -print_final_stats=1 \
             -artifact_prefix="$build/artifacts/$t-" "$work" "$seeds" "$regressions"; then
         echo "fuzz.sh: $t failed; inputs in $build/artifacts/" >&2
