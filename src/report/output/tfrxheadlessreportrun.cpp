@@ -3,10 +3,12 @@
 #include "platform/loderaerror.h"
 #include "report/engine/tfrxengine.h"
 #include "report/engine/tfserror.h"
+#include "report/model/tfrxcustommemoview.h"
 #include "report/model/tfrxdatasetitem.h"
 #include "report/model/tfrxengineoptions.h"
 #include "report/model/tfrxreport.h"
 #include "report/model/tfrxreportdatasets.h"
+#include "report/output/frxmemodrawer.h"
 #include "report/output/tfrxpreviewpages.h"
 #include "report/output/tfrxreportcalc.h"
 #include "report/output/tfrxreportscript.h"
@@ -101,6 +103,13 @@ void TfrxHeadlessReportRun::runBuild()
     TfsScript &script = m_script->Script();
     TfrxEngineHooks &hooks = engine.Hooks();
     hooks.calc = [calc](const QString &expression) { return calc->Calc(expression); };
+    // A memo needs the height of its text laid out as it will be drawn; a
+    // line has no content of its own and keeps its height.
+    hooks.calcHeight = [](TfrxStretcheable *object) {
+        if (auto *memo = qobject_cast<TfrxCustomMemoView *>(object))
+            return CalcMemoHeight(*memo);
+        return object->Height();
+    };
     hooks.processMessages = [this] { ProcessMessages(); };
     hooks.callScript = [&script, &engine](const QString &procedure, QObject *sender) {
         // A procedure the script does not define is not called.

@@ -5,7 +5,8 @@
 // emptied; every entry of the report's Datasets must have its dataset
 // ("\"<name>\" Dataset'i oluşturulmamış" otherwise, and the build does not
 // start); the whole template is written to a memory copy; the script is
-// prepared and compiled, and the band engine runs; any error raised by them
+// prepared and compiled, and the band engine runs (a memo that stretches is
+// measured with the layout its drawing uses); any error raised by them
 // (a database error in the middle of a run included) becomes a line of the
 // error list; then the template is reloaded from the copy, so the texts the
 // program wrote into memos before the build are there again, in new objects;

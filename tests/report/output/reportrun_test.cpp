@@ -1,6 +1,7 @@
 // A report run from BuildPages to the store: the pages, the template reloaded
 // from its memory copy, the error list and its one box, progress, cancelling
-// and a database error in the middle of a run.
+// and a database error in the middle of a run; what the engine does for a
+// real build: stretching memos.
 //
 // The list: a 10 mm margin A4 page (277 mm = 1046.9 px of band space), a
 // 50 px title and 100 px rows. Page 1 holds the title and 9 rows (950 px; a
@@ -133,6 +134,28 @@ struct ReportRun : ::testing::Test
     void setSatir(const QString &text)
     {
         qobject_cast<TfrxMemoView *>(report.FindObject(QStringLiteral("Satir")))->SetText(text);
+    }
+    TfrxMemoView *memo(const QString &name) const
+    {
+        return qobject_cast<TfrxMemoView *>(report.FindObject(name));
+    }
+    TfrxMemoView *addMemo(const QString &bandName, const QString &name, double top, const QString &text)
+    {
+        auto *m = new TfrxMemoView(qobject_cast<TfrxComponent *>(report.FindObject(bandName)));
+        m->SetName(name);
+        m->SetBounds(0, top, 400, 20);
+        m->SetText(text);
+        return m;
+    }
+    // The output bands of that name on an output page, in page order.
+    QList<TfrxComponent *> bands(int page, const QString &name)
+    {
+        QList<TfrxComponent *> out;
+        if (TfrxReportPage *p = report.PreviewPages()->BuildPage(page))
+            for (TfrxComponent *c : p->Objects())
+                if (c->Name() == name)
+                    out << c;
+        return out;
     }
 };
 
@@ -344,6 +367,41 @@ TEST_F(ReportRun, StopBetweenPagesKeepsThePagesWithoutAnError)
     run->onProgress = nullptr;
     EXPECT_TRUE(report.BuildPages(true));
     EXPECT_EQ(pages(), 3);
+}
+
+TEST_F(ReportRun, StretchingMemoGrowsItsRowAndShiftsWhatIsBelow)
+{
+    // Eight lines of 10 pt Arial: 8 x (83 x 96 / 600 + 2) = 122.24, plus GapY
+    // 1 above and below, rounded: 124. The memo grows by 104, the memo under
+    // it moves from 30 to 134, and the stretched row ends at 154.
+    TfrxMemoView *satir = memo(QStringLiteral("Satir"));
+    satir->SetText(QStringLiteral("[Line]\nb\nc\nd\ne\nf\ng\nh"));
+    satir->SetStretchMode(TfrxStretchMode::smActualHeight);
+    addMemo(QStringLiteral("MasterData1"), QStringLiteral("Alt"), 30, QStringLiteral("alt"));
+    qobject_cast<TfrxBand *>(report.FindObject(QStringLiteral("MasterData1")))->SetStretched(true);
+    ASSERT_TRUE(report.BuildPages(true)) << report.Errors().join('\n').toStdString();
+
+    // Page 1: the title, then rows at 50, 204, ... 820 (ending at 974); a
+    // seventh would end at 1128 of 1046.9. Later pages: 6 x 154 = 924 fits,
+    // 7 x 154 = 1078 does not. 20 rows: 6 + 6 + 6 + 2, four pages.
+    EXPECT_EQ(pages(), 4);
+    const QList<TfrxComponent *> first = bands(0, QStringLiteral("MasterData1"));
+    ASSERT_EQ(first.size(), 6);
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_DOUBLE_EQ(first[i]->Top(), 50 + 154 * i) << i;
+        EXPECT_DOUBLE_EQ(first[i]->Height(), 154) << i;
+    }
+    ASSERT_EQ(first[0]->Objects().size(), 2);
+    EXPECT_DOUBLE_EQ(first[0]->Objects()[0]->Height(), 124);
+    EXPECT_DOUBLE_EQ(first[0]->Objects()[1]->Top(), 134);
+    const QList<TfrxComponent *> second = bands(1, QStringLiteral("MasterData1"));
+    ASSERT_EQ(second.size(), 6);
+    EXPECT_DOUBLE_EQ(second[5]->Top(), 5 * 154);
+    EXPECT_EQ(bands(3, QStringLiteral("MasterData1")).size(), 2);
+    // The template keeps its sizes.
+    EXPECT_DOUBLE_EQ(memo(QStringLiteral("Satir"))->Height(), 20);
+    EXPECT_DOUBLE_EQ(memo(QStringLiteral("Alt"))->Top(), 30);
+    EXPECT_DOUBLE_EQ(qobject_cast<TfrxBand *>(report.FindObject(QStringLiteral("MasterData1")))->Height(), 100);
 }
 
 } // namespace
