@@ -87,6 +87,7 @@ void TfrxHeadlessReportRun::runBuild()
     TfrxEngine engine(report, m_store.get());
     m_engine = &engine;
     m_calc->SetEngine(&engine);
+    m_script->SetEngine(&engine);
     m_calc->Reset();
     report->SetDataLoader(m_calc.get());
     // Whatever ends the build, nothing keeps pointing at the engine.
@@ -96,6 +97,7 @@ void TfrxHeadlessReportRun::runBuild()
         {
             run->Report()->SetDataLoader(nullptr);
             run->m_calc->SetEngine(nullptr);
+            run->m_script->SetEngine(nullptr);
             run->m_engine = nullptr;
         }
     } gone{this};

@@ -1,9 +1,113 @@
 #include "report/output/tfrxreportscript.h"
 
+#include "report/engine/tfrxengine.h"
+#include "report/engine/tfserror.h"
+#include "report/engine/tfshostobject.h"
 #include "report/engine/tfsmacros.h"
+#include "report/engine/tfsvalue.h"
+#include "report/model/tfrxband.h"
 #include "report/model/tfrxcomponent.h"
 #include "report/model/tfrxreport.h"
 #include "report/model/tfrxvariables.h"
+
+namespace {
+
+// The band engine as scripts see it. It asks the report script for the
+// engine at every use, so that it never reaches an engine whose build has
+// ended.
+class EngineObject : public TfsHostObject
+{
+public:
+    explicit EngineObject(const TfrxReportScript *owner) : m_owner(owner) {}
+
+    QString className() const override { return QStringLiteral("TfrxEngine"); }
+
+    std::optional<QVariant> member(const QString &name, const QVariantList &args) override
+    {
+        TfrxEngine *e = m_owner->Engine();
+        if (!e)
+            return std::nullopt;
+        const auto is = [&name](const char *member) {
+            return name.compare(QLatin1String(member), Qt::CaseInsensitive) == 0;
+        };
+        if (is("CurX"))
+            return e->CurX;
+        if (is("CurY"))
+            return e->CurY;
+        if (is("CurColumn"))
+            return e->CurColumn;
+        if (is("CurVColumn"))
+            return e->CurVColumn;
+        if (is("PageHeight"))
+            return e->PageHeight;
+        if (is("PageWidth"))
+            return e->PageWidth;
+        if (is("FinalPass"))
+            return e->FinalPass;
+        if (is("DoublePass"))
+            return e->DoublePass();
+        if (is("StartDate"))
+            return e->StartDate;
+        if (is("StartTime"))
+            return e->StartTime;
+        if (is("TotalPages"))
+            return e->TotalPages;
+        if (is("FreeSpace"))
+            return e->FreeSpace();
+        if (is("NewPage")) {
+            e->NewPage();
+            return QVariant();
+        }
+        if (is("NewColumn")) {
+            e->NewColumn();
+            return QVariant();
+        }
+        if (is("StopReport")) {
+            e->StopReport();
+            return QVariant();
+        }
+        if (is("ShowBand")) {
+            auto *band = qobject_cast<TfrxBand *>(tfs::qobjectOf(args.value(0)));
+            if (!band)
+                throw TfsError(QStringLiteral("ShowBand: bir band bekleniyordu"));
+            e->ShowBand(band);
+            return QVariant();
+        }
+        return std::nullopt;
+    }
+
+    bool setMember(const QString &name, const QVariantList &, const QVariant &value) override
+    {
+        TfrxEngine *e = m_owner->Engine();
+        if (!e)
+            return false;
+        const auto is = [&name](const char *member) {
+            return name.compare(QLatin1String(member), Qt::CaseInsensitive) == 0;
+        };
+        if (is("CurX"))
+            e->CurX = tfs::toFloat(value);
+        else if (is("CurY"))
+            e->CurY = tfs::toFloat(value);
+        else if (is("PageHeight"))
+            e->PageHeight = tfs::toFloat(value);
+        else if (is("PageWidth"))
+            e->PageWidth = tfs::toFloat(value);
+        else if (is("CurColumn"))
+            e->CurColumn = int(tfs::toInteger(value));
+        else if (is("CurVColumn"))
+            e->CurVColumn = int(tfs::toInteger(value));
+        else if (is("TotalPages"))
+            e->TotalPages = int(tfs::toInteger(value));
+        else
+            return false;
+        return true;
+    }
+
+private:
+    const TfrxReportScript *m_owner;
+};
+
+} // namespace
 
 TfrxReportScript::TfrxReportScript(TfrxReport *report) : m_report(report), m_cache(&m_script) {}
 
@@ -18,6 +122,7 @@ bool TfrxReportScript::Prepare(const Evaluator &get, const Evaluator &calc, QStr
             m_script.addObject(c->Name(), c);
     }
     m_script.addObject(QStringLiteral("Report"), m_report);
+    m_script.addObject(QStringLiteral("Engine"), std::make_shared<EngineObject>(this));
     m_script.addVariable(QStringLiteral("Value"));
 
     TfrxReport *report = m_report;
@@ -33,6 +138,12 @@ bool TfrxReportScript::Prepare(const Evaluator &get, const Evaluator &calc, QStr
         },
         2, 2);
     TfsMacros::addIif(m_script, calc);
+    TfsMacros::addAggregates(
+        m_script,
+        [this](const TfsAggregateRequest &r) {
+            return m_engine ? m_engine->AggregateValue(r.kind, r.expression, r.bandName, r.flags) : QVariant();
+        },
+        calc);
 
     if (!m_script.compile(m_report->ScriptText().join(QLatin1Char('\n')))) {
         if (error)

@@ -5,9 +5,16 @@
 // Prepare() is the start of every build: the expression cache is emptied,
 // the script is cleared and filled again with the report's objects (each
 // under its Name) and "Report", the variable "Value", "Get" and "Calc" (the
-// functions given), "Set" over the report's Variables and the IIF macro
-// (calculating through "Calc"), and then the
-// report's ScriptText is compiled. A text that does not compile gives the
+// functions given), "Set" over the report's Variables, the IIF macro
+// (calculating through "Calc"), the aggregate macros SUM, AVG, MIN, MAX and
+// COUNT (answered by the engine of the build) and "Engine", the band engine
+// of the build, and then the report's ScriptText is compiled.
+//
+// "Engine" shows CurX, CurY, CurColumn, CurVColumn, PageHeight, PageWidth
+// and TotalPages (all of them writable), FinalPass, DoublePass, StartDate
+// and StartTime, and the calls ShowBand(Band), NewPage, NewColumn,
+// FreeSpace and StopReport. Between builds it has no members, and an
+// aggregate is Null. A text that does not compile gives the
 // line "Script Hatası <line:column>: <message>" and Prepare() answers false.
 //
 // The objects registered are those of the template as it is at the start of
@@ -22,6 +29,7 @@
 
 #include <functional>
 
+class TfrxEngine;
 class TfrxReport;
 
 class TfrxReportScript
@@ -33,11 +41,17 @@ public:
     // False with the error line in `error` when the script does not compile.
     bool Prepare(const Evaluator &get, const Evaluator &calc, QString *error);
 
+    // The engine of the build that "Engine" and the aggregates reach; none
+    // between builds.
+    void SetEngine(TfrxEngine *engine) { m_engine = engine; }
+    TfrxEngine *Engine() const { return m_engine; }
+
     TfsScript &Script() { return m_script; }
     TfrxExpressionCache &Expressions() { return m_cache; }
 
 private:
     TfrxReport *m_report;
+    TfrxEngine *m_engine = nullptr;
     TfsScript m_script;
     TfrxExpressionCache m_cache;
 };

@@ -1,7 +1,8 @@
 // A report run from BuildPages to the store: the pages, the template reloaded
 // from its memory copy, the error list and its one box, progress, cancelling
 // and a database error in the middle of a run; what the engine does for a
-// real build: stretching memos.
+// real build: stretching memos, totals over a band and the engine seen from
+// memo text.
 //
 // The list: a 10 mm margin A4 page (277 mm = 1046.9 px of band space), a
 // 50 px title and 100 px rows. Page 1 holds the title and 9 rows (950 px; a
@@ -9,6 +10,7 @@
 #include "platform/loderaerror.h"
 #include "report/engine/tfrxuserdataset.h"
 #include "report/model/tfrxdatasetitem.h"
+#include "report/model/tfrxfooter.h"
 #include "report/model/tfrxheader.h"
 #include "report/model/tfrxmasterdata.h"
 #include "report/model/tfrxmemoview.h"
@@ -402,6 +404,41 @@ TEST_F(ReportRun, StretchingMemoGrowsItsRowAndShiftsWhatIsBelow)
     EXPECT_DOUBLE_EQ(memo(QStringLiteral("Satir"))->Height(), 20);
     EXPECT_DOUBLE_EQ(memo(QStringLiteral("Alt"))->Top(), 30);
     EXPECT_DOUBLE_EQ(qobject_cast<TfrxBand *>(report.FindObject(QStringLiteral("MasterData1")))->Height(), 100);
+}
+
+TEST_F(ReportRun, FooterTotalsTheRowsAboveIt)
+{
+    const double amounts[] = {12, 8, 30, 2};
+    rows.SetRangeEndCount(4);
+    rows.SetFields({QStringLiteral("Tutar")});
+    rows.OnGetValue = [&](const QString &field, QVariant &value) {
+        if (field == QLatin1String("Tutar"))
+            value = amounts[rows.RecNo()];
+    };
+    setSatir(QStringLiteral("[<Rows.\"Tutar\">]"));
+    auto *footer = new TfrxFooter(report.Pages(0));
+    footer->SetName(QStringLiteral("Footer1"));
+    footer->SetBounds(0, 250, 700, 20);
+    addMemo(QStringLiteral("Footer1"), QStringLiteral("Toplam"), 0,
+            QStringLiteral("[SUM(<Rows.\"Tutar\">, MasterData1)] [AVG(<Rows.\"Tutar\">)] [MIN(<Rows.\"Tutar\">)] "
+                           "[MAX(<Rows.\"Tutar\">, 'MasterData1')] [COUNT(MasterData1)] [COUNT()]"));
+    ASSERT_TRUE(report.BuildPages(true)) << report.Errors().join('\n').toStdString();
+    EXPECT_EQ(printed(0, QStringLiteral("Satir")), QStringList({"12", "8", "30", "2"}));
+    // 12 + 8 + 30 + 2 = 52 over 4 rows: average 13, smallest 2, largest 30.
+    EXPECT_EQ(printed(0, QStringLiteral("Toplam")), QStringList{QStringLiteral("52 13 2 30 4 4")});
+}
+
+TEST_F(ReportRun, MemoTextReadsTheEngine)
+{
+    rows.SetRangeEndCount(10);
+    setSatir(QStringLiteral("[Engine.CurY] [Engine.TotalPages] [Engine.FinalPass] [Engine.DoublePass]"));
+    ASSERT_TRUE(report.BuildPages(true)) << report.Errors().join('\n').toStdString();
+    // Rows start under the 50 px title, 100 px apart; row 10 opens page 2 at its top.
+    const QStringList first = printed(0, QStringLiteral("Satir"));
+    ASSERT_EQ(first.size(), 9);
+    EXPECT_EQ(first[0], QStringLiteral("50 0 True False"));
+    EXPECT_EQ(first[8], QStringLiteral("850 0 True False"));
+    EXPECT_EQ(printed(1, QStringLiteral("Satir")), QStringList{QStringLiteral("0 0 True False")});
 }
 
 } // namespace
