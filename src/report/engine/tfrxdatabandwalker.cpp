@@ -3,7 +3,10 @@
 #include "report/engine/tfrxdatasetadapter.h"
 #include "report/engine/tfrxengine.h"
 #include "report/engine/tfrxenginegroups.h"
+#include "report/model/tfrxcustommemoview.h"
 #include "report/model/tfrxdataband.h"
+#include "report/model/tfrxdataloader.h"
+#include "report/model/tfrxreport.h"
 
 #include <algorithm>
 
@@ -64,6 +67,12 @@ void TfrxDataBandWalker::RunBand(TfrxBand *band)
     e.m_curObject = band->Name();
     ds->First();
     e.m_counters[band] = TfrxEngine::Counters{1, 1};
+    // Every walk starts without repeated values: under each master row the
+    // first detail row shows its texts, whatever the previous walk ended on.
+    if (TfrxDataLoader *loader = e.m_report->DataLoader())
+        for (TfrxComponent *c : band->Objects())
+            if (auto *memo = qobject_cast<TfrxCustomMemoView *>(c))
+                loader->ForgetMemo(*memo);
     bool first = true;
     while (!ds->Eof()) {
         if (HasPrintableRows(links.subBands, band->PrintIfDetailEmpty(), Candidates::OfBand)) {

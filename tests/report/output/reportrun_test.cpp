@@ -1,8 +1,8 @@
 // A report run from BuildPages to the store: the pages, the template reloaded
 // from its memory copy, the error list and its one box, progress, cancelling
 // and a database error in the middle of a run; what the engine does for a
-// real build: stretching memos, totals over a band and the engine seen from
-// memo text.
+// real build: stretching memos, totals over a band, the engine seen from
+// memo text and repeated values under each master row.
 //
 // The list: a 10 mm margin A4 page (277 mm = 1046.9 px of band space), a
 // 50 px title and 100 px rows. Page 1 holds the title and 9 rows (950 px; a
@@ -10,6 +10,7 @@
 #include "platform/loderaerror.h"
 #include "report/engine/tfrxuserdataset.h"
 #include "report/model/tfrxdatasetitem.h"
+#include "report/model/tfrxdetaildata.h"
 #include "report/model/tfrxfooter.h"
 #include "report/model/tfrxheader.h"
 #include "report/model/tfrxmasterdata.h"
@@ -439,6 +440,26 @@ TEST_F(ReportRun, MemoTextReadsTheEngine)
     EXPECT_EQ(first[0], QStringLiteral("50 0 True False"));
     EXPECT_EQ(first[8], QStringLiteral("850 0 True False"));
     EXPECT_EQ(printed(1, QStringLiteral("Satir")), QStringList{QStringLiteral("0 0 True False")});
+}
+
+TEST_F(ReportRun, RepeatedValuesShowAgainUnderEveryMasterRow)
+{
+    // Three staff rows with two detail rows each, all on page 1 (50 + 3 x 140).
+    rows.SetRangeEndCount(3);
+    TfrxUserDataSet details;
+    details.SetName(QStringLiteral("Ayrintilar"));
+    details.SetRangeEnd(TfrxRangeEnd::reCount);
+    details.SetRangeEndCount(2);
+    report.Datasets()->Add(&details);
+    auto *detail = new TfrxDetailData(report.Pages(0));
+    detail->SetName(QStringLiteral("DetailData1"));
+    detail->SetBounds(0, 210, 700, 20);
+    detail->SetDataSet(&details);
+    addMemo(QStringLiteral("DetailData1"), QStringLiteral("Ayrinti"), 0, QStringLiteral("Aynı"))
+        ->SetSuppressRepeated(true);
+    ASSERT_TRUE(report.BuildPages(true)) << report.Errors().join('\n').toStdString();
+    EXPECT_EQ(pages(), 1);
+    EXPECT_EQ(printed(0, QStringLiteral("Ayrinti")), QStringList({"Aynı", "", "Aynı", "", "Aynı", ""}));
 }
 
 } // namespace
