@@ -22,12 +22,26 @@ TfrxSourceFieldKind kindOf(db::FieldType type)
 ReportDataBinding::ReportDataBinding(db::Dataset &dataset, QObject *parent) : QObject(parent), m_dataset(dataset)
 {
     // The dataset may go first (the main window tears down in its own order).
-    connect(&dataset, &QObject::destroyed, this, [this] { m_hooked = false; });
+    connect(&dataset, &QObject::destroyed, this, [this] {
+        m_hooked = false;
+        m_readScope.reset();
+    });
 }
 
 ReportDataBinding::~ReportDataBinding()
 {
     unhookAfterOpen();
+}
+
+void ReportDataBinding::runStarted()
+{
+    if (!m_readScope)
+        m_readScope = std::make_unique<db::Connection::ReadScope>(m_dataset.connection());
+}
+
+void ReportDataBinding::runEnded()
+{
+    m_readScope.reset();
 }
 
 TfrxDBDataset *ReportDataBinding::makeReportDataset(db::Dataset &dataset, const QString &name, QObject *owner)

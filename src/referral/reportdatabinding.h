@@ -6,6 +6,7 @@
 // handler keeps running after the report's.
 #include "report/engine/tfrxdbdatasetsource.h"
 #include "records/db/bookmark.h"
+#include "records/db/connection.h"
 
 #include <QObject>
 #include <memory>
@@ -54,10 +55,15 @@ public:
     QByteArray blob(const QString &name) const override;
     void hookAfterOpen(std::function<void()> handler) override;
     void unhookAfterOpen() override;
+    // A run keeps the connection's read scope, so the detail query that re-runs
+    // for every staff member does not lock and check the file every time.
+    void runStarted() override;
+    void runEnded() override;
 
 private:
     db::Dataset &m_dataset;
     db::Bookmark m_mark;
     bool m_hooked = false;
     std::function<void(db::Dataset &)> m_previous;
+    std::unique_ptr<db::Connection::ReadScope> m_readScope;
 };

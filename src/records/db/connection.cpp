@@ -169,6 +169,7 @@ void Connection::probe()
 
 void Connection::close()
 {
+    endRead();
     if (m_db) {
         sqlite3_close_v2(m_db);
         m_db = nullptr;
@@ -188,19 +189,57 @@ void Connection::execute(const QString &sql)
 
 Connection::Transaction::Transaction(Connection &connection) : m_connection(connection)
 {
-    m_connection.execute(QStringLiteral("BEGIN IMMEDIATE"));
+    m_connection.endRead();
+    try {
+        m_connection.execute(QStringLiteral("BEGIN IMMEDIATE"));
+    } catch (...) {
+        m_connection.beginRead();
+        throw;
+    }
 }
 
 Connection::Transaction::~Transaction()
 {
     if (!m_done && m_connection.handle())
         sqlite3_exec(m_connection.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+    m_connection.beginRead();
 }
 
 void Connection::Transaction::commit()
 {
     m_connection.execute(QStringLiteral("COMMIT"));
     m_done = true;
+}
+
+Connection::ReadScope::ReadScope(Connection &connection) : m_connection(connection)
+{
+    ++m_connection.m_readHolders;
+    m_connection.beginRead();
+}
+
+Connection::ReadScope::~ReadScope()
+{
+    --m_connection.m_readHolders;
+    if (m_connection.m_readHolders == 0)
+        m_connection.endRead();
+}
+
+// Both never throw: without the read transaction every statement simply
+// takes its own lock, as it does outside a scope.
+void Connection::beginRead()
+{
+    if (m_readHolders == 0 || m_readOpen || !m_db || !sqlite3_get_autocommit(m_db))
+        return;
+    m_readOpen = sqlite3_exec(m_db, "BEGIN DEFERRED", nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+void Connection::endRead()
+{
+    if (!m_readOpen)
+        return;
+    m_readOpen = false;
+    if (m_db && !sqlite3_get_autocommit(m_db))
+        sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr);
 }
 
 void Connection::fail(int code, const QString &what, const QString &statement) const

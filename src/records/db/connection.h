@@ -17,6 +17,16 @@
 // another copy of the program opens), synchronous=FULL (a store that returned
 // survives a crash), a busy timeout so a second writer waits instead of
 // failing. Errors are LoderaError with a Turkish text that names the file.
+//
+// Read scopes: every statement outside a transaction takes and drops the
+// file's shared lock, checks for a hot journal and stats the file. A report
+// over the whole register re-runs its detail query once per staff member, so
+// that bookkeeping would cost more than the queries. While a ReadScope lives,
+// the connection keeps one read transaction open instead. A store
+// (Transaction) ends it first and takes it up again afterwards, so every store
+// still commits to the file on its own. Another copy of the program that wants
+// to store meanwhile waits for the scope to end (up to the busy timeout), so a
+// scope lasts one report run, never longer.
 #include <QByteArray>
 #include <QString>
 
@@ -73,6 +83,20 @@ public:
         bool m_done = false;
     };
 
+    // Holds the read transaction described above while it lives; scopes nest.
+    class ReadScope
+    {
+    public:
+        explicit ReadScope(Connection &connection);
+        ~ReadScope();
+        ReadScope(const ReadScope &) = delete;
+        ReadScope &operator=(const ReadScope &) = delete;
+
+    private:
+        Connection &m_connection;
+    };
+    bool inReadScope() const { return m_readHolders > 0; }
+
     sqlite3 *handle() const { return m_db; }
 
     // Throws a LoderaError for the connection's last error: `what` says what
@@ -82,9 +106,13 @@ public:
 private:
     void configure(const QByteArray &password);
     void probe();
+    void beginRead();
+    void endRead();
 
     sqlite3 *m_db = nullptr;
     QString m_path;
+    int m_readHolders = 0;
+    bool m_readOpen = false;
 };
 
 } // namespace db

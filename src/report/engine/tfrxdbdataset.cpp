@@ -53,6 +53,7 @@ void TfrxDBDataset::BeginReportRun()
         source.hookAfterOpen([this] { SourceOpened(); });
         m_hooked = true;
     }
+    source.runStarted();
     m_rangeEndReached = false;
     m_initialized = false;
 }
@@ -67,6 +68,10 @@ void TfrxDBDataset::EndReportRun()
     TfrxDBDatasetSource *source = DataSet();
     if (!source)
         return;
+    struct RunEnded {
+        TfrxDBDatasetSource *source;
+        ~RunEnded() { source->runEnded(); }
+    } runEnded{source};
     if (m_remembered) {
         // Put the cursor back where the range began, then let go of the mark.
         if (source->isActive() && source->hasRemembered())

@@ -69,4 +69,11 @@ public:
     // previous handler back.
     virtual void hookAfterOpen(std::function<void()> handler) = 0;
     virtual void unhookAfterOpen() = 0;
+
+    // A report run over this source begins and ends. A run reads the source
+    // many times over (a detail query once per master row), so the source may
+    // hold what makes those reads cheap for the run's length. runEnded also
+    // comes for a run that ended before it began.
+    virtual void runStarted() {}
+    virtual void runEnded() {}
 };

@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QSignalSpy>
+#include <sqlite3.h>
 
 using namespace dbtest;
 
@@ -527,6 +528,36 @@ TEST_F(DatasetTest, AStoreWaitsForAnotherCopysLockAndThenReportsIt)
     other.execute("COMMIT");
     staff.post();
     EXPECT_EQ(column(other, "SELECT Adi FROM Personel WHERE SiraNo = 1"), QStringList{"Mehmet"});
+    EXPECT_EQ(integrity(connection), "ok");
+}
+
+// A report run keeps one read transaction open for its many reads. A store in
+// the middle of it must still reach the file at once, and the file must be
+// free again for other copies when the last scope ends.
+TEST_F(DatasetTest, AStoreInsideAReadScopeIsCommittedAndTheScopeLetsGoAtItsEnd)
+{
+    const auto inTransaction = [&] { return sqlite3_get_autocommit(connection.handle()) == 0; };
+    db::Connection other;
+    other.open(connection.path());
+    db::Dataset staff(connection, "Query1");
+    staff.setSql({"Select * From Personel"});
+    {
+        db::Connection::ReadScope run(connection);
+        {
+            db::Connection::ReadScope nested(connection);
+            staff.open();
+        }
+        EXPECT_TRUE(inTransaction()) << "the outer scope still holds the read transaction";
+
+        staff.edit();
+        staff.fieldByName("Adi").setText("Mehmet");
+        staff.post();
+        EXPECT_EQ(column(other, "SELECT Adi FROM Personel WHERE SiraNo = 1"), QStringList{"Mehmet"});
+        EXPECT_TRUE(inTransaction()) << "the scope takes its read transaction up again after the store";
+    }
+    EXPECT_FALSE(inTransaction());
+    other.execute("BEGIN EXCLUSIVE"); // fails after the busy timeout if a lock were left
+    other.execute("COMMIT");
     EXPECT_EQ(integrity(connection), "ok");
 }
 
