@@ -2,6 +2,7 @@
 
 #include "platform/localeformats.h"
 
+#include <QHash>
 #include <QLocale>
 
 namespace db {
@@ -9,6 +10,49 @@ namespace {
 
 const QString isoDate = QStringLiteral("yyyy-MM-dd");
 const QString isoDateTime = QStringLiteral("yyyy-MM-dd HH:mm:ss");
+
+// The number written with `count` decimal digits at `at`, or -1.
+int digitsAt(QStringView text, qsizetype at, int count)
+{
+    int value = 0;
+    for (int i = 0; i < count; ++i) {
+        const QChar c = text[at + i];
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return -1;
+        value = value * 10 + (c.unicode() - '0');
+    }
+    return value;
+}
+
+// The day a stored "yyyy-MM-dd" text names, or an invalid date.
+QDate storedDay(QStringView text)
+{
+    if (text.size() != 10 || text[4] != QLatin1Char('-') || text[7] != QLatin1Char('-'))
+        return {};
+    const int y = digitsAt(text, 0, 4), m = digitsAt(text, 5, 2), d = digitsAt(text, 8, 2);
+    if (y < 0 || m < 0 || d < 0)
+        return {};
+    return QDate(y, m, d);
+}
+
+// Midnight of a stored day in local time. Making a local time asks the C
+// library for the time zone, and it looks at the zone file on every call; a
+// list over the whole register reads a hundred thousand dates that fall on a
+// few hundred days, so each day is converted once.
+QDateTime localMidnight(const QString &text)
+{
+    thread_local QHash<QString, QDateTime> days;
+    if (const auto it = days.constFind(text); it != days.constEnd())
+        return *it;
+    QDate day = storedDay(text);
+    if (!day.isValid())
+        day = QDate::fromString(text, isoDate);
+    if (!day.isValid())
+        return {};
+    if (days.size() >= 4096)
+        days.clear();
+    return *days.insert(text, QDateTime(day, QTime(0, 0)));
+}
 
 } // namespace
 
@@ -25,9 +69,9 @@ QVariant DateValue::fromStorage(const QVariant &stored)
         return stored;
     const QString text = stored.toString();
     if (text.size() == 10) {
-        const QDate date = QDate::fromString(text, isoDate);
-        if (date.isValid())
-            return QDateTime(date, QTime(0, 0));
+        const QDateTime midnight = localMidnight(text);
+        if (midnight.isValid())
+            return midnight;
     } else if (text.size() >= 19) {
         const QDateTime dt = QDateTime::fromString(text.left(19), isoDateTime);
         if (dt.isValid())
