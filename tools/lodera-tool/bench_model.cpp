@@ -14,16 +14,7 @@
 #include <QBuffer>
 #include <QElapsedTimer>
 
-#include <ctime>
-
 namespace {
-
-double threadCpuMs()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
-}
 
 const char *const kFillNames[] = {"MKurum", "MMemur", "MHasta",   "MGorev", "MSicil", "MKadro",
                                   "MAdres", "MKimlik", "MKimlikH", "MVergi", "MKarne", "MYetkili",
@@ -39,7 +30,7 @@ int benchModel(const QStringList &)
     TfrxReport copy;
     for (int run = 0; run < 100; ++run) {
         QElapsedTimer timer;
-        const double cpuStart = threadCpuMs();
+        const double cpuStart = tool::threadCpuMs();
         timer.start();
         QBuffer buffer;
         buffer.open(QIODevice::ReadWrite);
@@ -47,7 +38,7 @@ int benchModel(const QStringList &)
         buffer.seek(0);
         const QStringList errors = copy.LoadFromStream(&buffer);
         copyTimes.push_back(double(timer.nsecsElapsed()) / 1e6);
-        copyCpuTimes.push_back(threadCpuMs() - cpuStart);
+        copyCpuTimes.push_back(tool::threadCpuMs() - cpuStart);
         if (!errors.isEmpty() || copy.AllObjects().size() != objects) {
             tool::err(QStringLiteral("kopya eksik: %1 nesne yerine %2; %3")
                           .arg(objects)

@@ -10,16 +10,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
-#include <ctime>
 
 namespace {
-
-double threadCpuMs()
-{
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
-}
 
 // Prints the median wall-clock time of `fn` under `name`, and after the main
 // figures the median processor time of the same runs (name_cpu_ms): on a
@@ -33,12 +25,12 @@ struct Figures {
     {
         std::vector<double> wall, used;
         for (int i = 0; i < runs; ++i) {
-            const double c0 = threadCpuMs();
+            const double c0 = tool::threadCpuMs();
             QElapsedTimer t;
             t.start();
             fn(i);
             wall.push_back(double(t.nsecsElapsed()) / 1e6);
-            used.push_back(threadCpuMs() - c0);
+            used.push_back(tool::threadCpuMs() - c0);
         }
         tool::figure(name + QStringLiteral("_ms"), tool::median(std::move(wall)));
         cpu.emplace_back(name + QStringLiteral("_cpu_ms"), tool::median(std::move(used)));

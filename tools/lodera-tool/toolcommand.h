@@ -2,6 +2,7 @@
 // The companion tool is a set of sub-commands, each in a file of its own that
 // registers itself here; `bench` has sub-benchmarks registered the same way.
 #include <QStringList>
+#include <ctime>
 #include <functional>
 
 namespace tool {
@@ -25,6 +26,15 @@ void figure(const QString &name, double value);
 
 // Median of repeated timings.
 double median(std::vector<double> values);
+
+// Processor time of the calling thread, in milliseconds. Printed beside a
+// wall-clock figure it shows what a busy machine added to it.
+inline double threadCpuMs()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
+}
 
 } // namespace tool
 
