@@ -32,6 +32,11 @@ void TDCMinTray::RestoreFromTray()
     m_state.restoreFromTray();
 }
 
+void TDCMinTray::OwnerClosed()
+{
+    m_state.ownerClosed();
+}
+
 bool TDCMinTray::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_owner && event->type() == QEvent::WindowStateChange && m_owner->isMinimized()
@@ -96,4 +101,9 @@ void TDCMinTray::restoreWindow()
     m_owner->showNormal();
     m_owner->raise();
     m_owner->activateWindow();
+}
+
+void TDCMinTray::endProgram()
+{
+    QCoreApplication::quit();
 }

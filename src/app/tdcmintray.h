@@ -41,6 +41,9 @@ public:
     // The platform icon while it is shown, else null.
     QSystemTrayIcon *icon() const { return m_tray; }
 
+    // The owner has accepted a close: see TrayState::ownerClosed.
+    void OwnerClosed();
+
 public slots:
     void RestoreFromTray();
 
@@ -55,6 +58,7 @@ private:
     void hideWindow() override;
     void showWindow() override;
     void restoreWindow() override;
+    void endProgram() override;
 
     QWidget *m_owner;
     QPointer<QMenu> m_menu;

@@ -307,6 +307,9 @@ void TForm1::closeEvent(QCloseEvent *event)
 {
     FormClose();
     QWidget::closeEvent(event);
+    // "Kapat" in the tray icon's menu closes a hidden window: the tray ends
+    // the program then, and its icon goes with the window.
+    DCMinTray1->OwnerClosed();
 }
 
 void TForm1::FormClose()

@@ -46,6 +46,15 @@ void TrayState::restoreFromTray()
         removeIcon();
 }
 
+void TrayState::ownerClosed()
+{
+    const bool hiddenInTray = m_minimized && hideWhenMinimized;
+    m_minimized = false;
+    removeIcon();
+    if (hiddenInTray)
+        m_host.endProgram();
+}
+
 void TrayState::iconMouse(TrayMouse action)
 {
     switch (action) {

@@ -11,6 +11,9 @@
 // from, so minimizing is left as the plain minimize it is: the window stays on
 // the taskbar and can never be lost.
 //
+// Closing the owner while it sits in the tray ("Kapat" in the icon's menu)
+// ends the program and takes the icon away.
+//
 // The state talks to its surroundings through TrayHost only, so the rules run
 // the same with the real icon and in tests.
 #include <QString>
@@ -33,6 +36,7 @@ public:
     virtual void hideWindow() = 0;    // off the taskbar
     virtual void showWindow() = 0;    // back on the taskbar
     virtual void restoreWindow() = 0; // former size and place, active
+    virtual void endProgram() = 0;    // leave the event loop
 };
 
 class TrayState
@@ -62,6 +66,10 @@ public:
     void windowMinimized();
     void restoreFromTray();
     void iconMouse(TrayMouse action);
+    // The owner window was closed for good: the icon goes. A window that sat
+    // in the tray was hidden, and the toolkit ends the program only when a
+    // visible window closes, so the program is ended here.
+    void ownerClosed();
     // The owner goes away: the icon must not outlive it.
     void ownerDestroyed() { removeIcon(); }
 

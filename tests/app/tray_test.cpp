@@ -1,9 +1,17 @@
 #include "app/tdcmintray.h"
+#include "app/tform1.h"
 #include "app/traystate.h"
+#include "platform/profilefile.h"
+#include "registerfolder.h"
+#include "settings/tayarfrm.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QFile>
 #include <QMenu>
 #include <QSystemTrayIcon>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -24,6 +32,18 @@ public:
     void hideWindow() override { calls << QStringLiteral("hide"); }
     void showWindow() override { calls << QStringLiteral("show"); }
     void restoreWindow() override { calls << QStringLiteral("restore"); }
+    void endProgram() override { calls << QStringLiteral("end"); }
+};
+
+// The real component, told that the desktop has a notification area, so the
+// offscreen tests can send the main window to the tray.
+class TrayOnEveryDesktop : public TDCMinTray
+{
+public:
+    using TDCMinTray::TDCMinTray;
+
+private:
+    bool trayAvailable() const override { return true; }
 };
 
 QStringList list(std::initializer_list<const char *> items)
@@ -46,7 +66,7 @@ TEST(TrayState, TipIsTheHintOrTheTitleCutToSixtyThreeCharacters)
     } rows[] = {
         {"program's hint", QStringLiteral("Lodera Programı"), QStringLiteral("Lodera Programı")},
         {"empty hint gives the title", QString(), QStringLiteral("Lodera")},
-        {"63 stay", QString(63, QLatin1Char('ş')), QString(63, QLatin1Char('ş'))},
+        {"63 stay", QString(63, QChar(0x015F)), QString(63, QChar(0x015F))},
         {"64th cut", sixtyFour, QString(63, QLatin1Char('a'))},
     };
     for (const auto &row : rows)
@@ -119,6 +139,78 @@ TEST(TrayState, WithoutNotificationAreaMinimizingIsAPlainMinimize)
     EXPECT_FALSE(tray.minimized());
     tray.setTrayMode(TDCTrayMode::tmAlways);
     EXPECT_FALSE(tray.iconShown());
+}
+
+TEST(TrayState, ClosingTheOwnerRemovesTheIconAndEndsAProgramLeftInTheTray)
+{
+    struct {
+        const char *name;
+        bool minimize;
+        bool hideWhenMinimized;
+        TDCTrayMode mode;
+        QStringList expected; // after the close
+    } rows[] = {
+        // The hidden window's close is not the end of the last visible
+        // window, so the toolkit would keep the program running.
+        {"in the tray", true, true, TDCTrayMode::tmOnMinimize, list({"delete", "end"})},
+        {"on the taskbar", false, true, TDCTrayMode::tmOnMinimize, list({})},
+        {"always mode, on the taskbar", false, true, TDCTrayMode::tmAlways, list({"delete"})},
+        {"always mode, in the tray", true, true, TDCTrayMode::tmAlways, list({"delete", "end"})},
+        // Minimized but not hidden: the close ends the program by itself.
+        {"minimized, still on the taskbar", true, false, TDCTrayMode::tmOnMinimize, list({"delete"})},
+    };
+    for (const auto &row : rows) {
+        FakeDesktop desktop;
+        TrayState tray(desktop);
+        tray.hideWhenMinimized = row.hideWhenMinimized;
+        tray.setTrayMode(row.mode);
+        if (row.minimize)
+            tray.windowMinimized();
+        desktop.calls.clear();
+        tray.ownerClosed();
+        EXPECT_EQ(desktop.calls, row.expected) << row.name;
+        EXPECT_FALSE(tray.iconShown()) << row.name;
+        EXPECT_FALSE(tray.minimized()) << row.name;
+        desktop.calls.clear();
+        tray.ownerDestroyed();
+        EXPECT_TRUE(desktop.calls.isEmpty()) << row.name << ": the icon went once";
+    }
+}
+
+// "Kapat" in the icon's menu while the main window sits in the tray: the
+// window's keys are written, the icon goes and the event loop ends.
+TEST(TrayMenuTest, KapatWhileInTheTrayEndsTheProgramAndRemovesTheIcon)
+{
+    RegisterFolder folder;
+    folder.fillSample();
+    QFile::remove(ProfileFile::programIniPath());
+    TForm1 form;
+    TAyarFrm settings(&form);
+    delete form.DCMinTray1;
+    form.DCMinTray1 = new TrayOnEveryDesktop(&form);
+    form.DCMinTray1->setHint(QStringLiteral("Lodera Programı"));
+    form.DCMinTray1->setPopupMenu(form.PopupMenu1);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+
+    form.showMinimized();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.isHidden(); }, 2000));
+    ASSERT_NE(form.DCMinTray1->icon(), nullptr);
+    EXPECT_EQ(form.DCMinTray1->icon()->toolTip(), QStringLiteral("Lodera Programı"));
+
+    QAction *kapat = nullptr;
+    for (QAction *a : form.PopupMenu1->actions())
+        if (a->text() == QStringLiteral("Kapat"))
+            kapat = a;
+    ASSERT_NE(kapat, nullptr);
+    QTimer::singleShot(0, kapat, &QAction::trigger);
+    QTimer stuck;
+    stuck.setSingleShot(true);
+    QObject::connect(&stuck, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    stuck.start(3000);
+    EXPECT_EQ(QCoreApplication::exec(), 0) << "the program went on running after Kapat";
+    EXPECT_EQ(form.DCMinTray1->icon(), nullptr);
+    EXPECT_TRUE(QFile::exists(ProfileFile::programIniPath())) << "the close writes the window's keys";
 }
 
 // The offscreen desktop has no notification area: the real component must
