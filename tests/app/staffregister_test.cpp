@@ -7,6 +7,7 @@
 #include "boxanswer.h"
 #include "records/db/maindatasets.h"
 #include "records/ui/tsrdbgrid.h"
+#include "settings/tayarfrm.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -130,6 +131,33 @@ TEST_F(StaffTest, TitleClicksCycleAscendingAndDescending)
     EXPECT_TRUE(staff().sort().isEmpty());
 }
 
+TEST_F(StaffTest, TamamWithAlphabeticalOrderReordersTheListAtOnce)
+{
+    auto names = [this] {
+        QStringList out;
+        for (staff().first(); !staff().eof(); staff().next())
+            out << current();
+        return out;
+    };
+    const QStringList alphabetical = {
+        s("Ahmet YILMAZ"), s("Ahu YILDIZ"),    s("Ali ÇELİK"),      s("Ayşe DEMİR"),
+        s("Emine ARSLAN"), s("Fatma ŞAHİN"),   s("Hasan DOĞAN"),    s("Hüseyin ASLAN"),
+        s("İsmail KILIÇ"), s("Mehmet KAYA"),   s("Mustafa AYDIN"),  s("Zeynep ÖZTÜRK")};
+    ASSERT_EQ(names().value(1), s("Mehmet KAYA")) << "the list starts in the order of entry";
+
+    settings->open();
+    settings->ChkSira->setChecked(true);
+    QTest::mouseClick(settings->OKBtn, Qt::LeftButton);
+    EXPECT_EQ(staff().sql(), db::MainDatasets::staffOrdered());
+    EXPECT_EQ(names(), alphabetical);
+
+    // Unticking it leaves the list as it is.
+    settings->open();
+    settings->ChkSira->setChecked(false);
+    QTest::mouseClick(settings->OKBtn, Qt::LeftButton);
+    EXPECT_EQ(names(), alphabetical);
+}
+
 TEST_F(StaffTest, HandCursorOverTheTitleRowOnly)
 {
     auto *grid = find<TSrDBGrid>("DBGrid1");
@@ -214,18 +242,53 @@ TEST_F(StaffTest, SilAsksWithTheQuotedNameAndNoKeepsTheRow)
     EXPECT_EQ(folder.scalar(QStringLiteral("SELECT count(*) FROM Personel")), s("11"));
 }
 
-TEST_F(StaffTest, DeletedStaffLeavesDependantsThatNoNewcomerInherits)
+// The last staff member, the one with the highest key, has dependants and
+// statistics rows of their own: a key handed out again would pass them on.
+class DeletedStaffTest : public StaffTest
 {
+protected:
+    void fill() override
+    {
+        folder.fillSample();
+        folder.exec(QStringLiteral(
+            "INSERT INTO Yakinlar (SiraNo, Adi, Soyadi, Yakinligi, Birlestir) VALUES "
+            "(12, 'Gül', 'ASLAN', 'Eşi', 'ASLAN Gül'), (12, 'Ece', 'ASLAN', 'Kızı', 'ASLAN Ece');"
+            "INSERT INTO istatistik (SiraNo, SevkAlan, Turu, Adet, Tarih) VALUES "
+            "(12, 'Kendisi', 'Normal', 1, '2026-01-05'), (12, 'Yakını', 'Diş', 1, '2026-02-10'),"
+            " (12, 'Kendisi', 'Diş', 1, '2026-03-15');"));
+    }
+    int currentKey() { return staff().fieldByName(QStringLiteral("SiraNo")).asInteger(); }
+};
+
+TEST_F(DeletedStaffTest, DeletedStaffLeavesDependantsThatNoNewcomerInherits)
+{
+    staff().last();
+    ASSERT_EQ(currentKey(), 12);
+    ASSERT_EQ(current(), s("Hüseyin ASLAN"));
+    ASSERT_EQ(form->data().QueryDetail.recordCount(), 2);
+    ASSERT_EQ(form->data().QIstatistik.recordCount(), 3);
+
     BoxAnswer yes(QMessageBox::Yes);
-    find<QPushButton>("PBtnSil")->click(); // Ahmet YILMAZ, SiraNo 1, two dependants
-    EXPECT_EQ(folder.scalar(QStringLiteral("SELECT count(*) FROM Yakinlar WHERE SiraNo = 1")), s("2"));
+    find<QPushButton>("PBtnSil")->click();
+    EXPECT_EQ(folder.scalar(QStringLiteral("SELECT count(*) FROM Personel WHERE SiraNo = 12")), s("0"));
 
     find<QPushButton>("PBtnEkle")->click();
     type(find<QWidget>("DBEdit6"), s("Yeni"));
     idle();
     find<QPushButton>("PBtnKaydet")->click();
-    EXPECT_GT(staff().fieldByName(QStringLiteral("SiraNo")).asInteger(), 12);
+    EXPECT_EQ(current(), s("Yeni "));
+    EXPECT_GT(currentKey(), 12);
     EXPECT_TRUE(form->data().QueryDetail.isEmpty());
+    EXPECT_TRUE(form->data().QIstatistik.isActive());
+    EXPECT_TRUE(form->data().QIstatistik.isEmpty());
+
+    // The left-over rows stay in the file under the deleted key.
+    stop();
+    EXPECT_EQ(folder.scalar(QStringLiteral("SELECT count(*) FROM Yakinlar WHERE SiraNo = 12")), s("2"));
+    EXPECT_EQ(folder.scalar(QStringLiteral("SELECT count(*) FROM istatistik WHERE SiraNo = 12")), s("3"));
+    EXPECT_EQ(folder.scalar(QStringLiteral("SELECT count(*) FROM Personel WHERE Adi = 'Yeni' "
+                                           "AND SiraNo > 12")),
+              s("1"));
 }
 
 TEST(EmptyRegisterTest, SilOnAnEmptyListShowsTheDatabaseError)

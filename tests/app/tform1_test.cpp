@@ -127,6 +127,39 @@ TEST_F(StartTest, TabsChooseTheNotebookPage)
     }
 }
 
+// The exit number, the institution's name and address and the chosen health
+// institution are read back at the next start.
+TEST_F(StartTest, WindowKeysSurviveARestart)
+{
+    auto *cikis = find<QLineEdit>("EdCikis");
+    auto *kurum = find<QLineEdit>("EdKurum1");
+    auto *adres = find<QLineEdit>("EdAdres1");
+    auto *saglik = find<QComboBox>("ComboBox2");
+    EXPECT_TRUE(cikis->text().isEmpty());
+    EXPECT_TRUE(kurum->text().isEmpty());
+    EXPECT_TRUE(saglik->currentText().isEmpty());
+    cikis->setText(s("2024/117"));
+    kurum->setText(s("İlçe Sağlık Müdürlüğü"));
+    adres->setText(s("Atatürk Cad. No: 5 Çankırı"));
+    ASSERT_EQ(saglik->itemText(1), s("Ağız ve Diş Sağlığı Merkezi"));
+    saglik->setCurrentIndex(1);
+
+    stop();
+    start();
+    EXPECT_EQ(find<QLineEdit>("EdCikis")->text(), s("2024/117"));
+    EXPECT_EQ(find<QLineEdit>("EdKurum1")->text(), s("İlçe Sağlık Müdürlüğü"));
+    EXPECT_EQ(find<QLineEdit>("EdAdres1")->text(), s("Atatürk Cad. No: 5 Çankırı"));
+    EXPECT_EQ(find<QComboBox>("ComboBox2")->currentText(), s("Ağız ve Diş Sağlığı Merkezi"));
+    EXPECT_EQ(find<QComboBox>("ComboBox2")->count(), 2) << "the list is filled once";
+
+    // A window that goes away without being closed writes nothing.
+    find<QLineEdit>("EdKurum1")->setText(s("Başka Kurum"));
+    form.reset();
+    settings = nullptr;
+    start();
+    EXPECT_EQ(find<QLineEdit>("EdKurum1")->text(), s("İlçe Sağlık Müdürlüğü"));
+}
+
 using IdleTest = MainWindowTest;
 
 TEST_F(IdleTest, AutomaticDateKeepsTodayAndDisablesTheDateButton)
