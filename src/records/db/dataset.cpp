@@ -685,4 +685,9 @@ void Dataset::setCurrentValue(Field &field, const QVariant &value)
         m_pendingRows = true;
 }
 
+bool Dataset::canModify() const
+{
+    return isActive() && !d->result.baseTable.isEmpty();
+}
+
 } // namespace db

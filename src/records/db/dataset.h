@@ -196,6 +196,10 @@ public:
     void enableControls();
     bool controlsDisabled() const { return m_disableCount > 0; }
 
+    // Whether rows may be appended, edited and deleted: the dataset is open
+    // and its rows come from one table.
+    bool canModify() const;
+
 signals:
     void activeChanged(bool active);
     // The rows, their order or their number changed: views rebuild.

@@ -205,10 +205,12 @@ void TSrDBGrid::keyPressEvent(QKeyEvent *event)
 
 void TSrDBGrid::deleteCurrent()
 {
-    if (!m_source || !m_source->isActive() || !m_confirmDelete)
+    if (!m_source || !m_source->isActive() || !m_confirmDelete || m_readOnly)
         return;
+    // Nothing to ask about over an empty list or rows that cannot be
+    // deleted, such as a computed result.
     db::Dataset *ds = m_source->dataset();
-    if (ds->isEmpty())
+    if (ds->isEmpty() || !ds->canModify())
         return;
     const auto answer = QMessageBox::question(window(), QApplication::applicationName(),
                                               deleteQuestion(), QMessageBox::Ok | QMessageBox::Cancel,

@@ -51,6 +51,9 @@ public:
     void setTitleRow(bool shown);
     void setLines(bool shown);
     void setConfirmDelete(bool confirm) { m_confirmDelete = confirm; }
+    // A display-only grid never deletes, whatever its dataset allows.
+    bool isReadOnly() const { return m_readOnly; }
+    void setReadOnly(bool readOnly) { m_readOnly = readOnly; }
 
     WheelHandler OnMouseWheelDown;
     WheelHandler OnMouseWheelUp;
@@ -90,6 +93,7 @@ private:
     QColor m_colorSelect;
     QColor m_colorSelectText;
     bool m_confirmDelete = true;
+    bool m_readOnly = false;
     bool m_following = false;
     int m_wheelRemainder = 0;
 };

@@ -72,8 +72,9 @@ TEST_F(GridTest, EvenRowsAlternateAndTheCurrentRowWins)
         for (int row = 0; row < 5; ++row) {
             const auto c = delegate->coloursFor(row, current);
             EXPECT_EQ(c.background, row == current ? sky : expected[row]) << row << " " << current;
-            if (row == current)
+            if (row == current) {
                 EXPECT_EQ(c.text, QColor(Qt::black));
+            }
         }
     }
 }
@@ -166,6 +167,58 @@ TEST_F(GridTest, CtrlDeleteAsksAndDeletesOnOk)
         QTest::keyClick(&grid, Qt::Key_Delete, Qt::ControlModifier);
         EXPECT_EQ(asked, s("Delete record?"));
         EXPECT_EQ(table.recordCount(), left);
+    }
+}
+
+// Over rows that cannot be deleted, or in a display-only grid, Ctrl+Delete
+// asks nothing and changes nothing.
+TEST_F(GridTest, CtrlDeleteDoesNothingWhereRowsCannotBeDeleted)
+{
+    const struct {
+        const char *name;
+        const char *sql; // none: the writable table itself
+        bool displayOnly;
+    } cases[] = {
+        {"grouped counts", "SELECT SKurum, count(*) AS Adet FROM SKurum GROUP BY SKurum", false},
+        {"two tables", "SELECT k.SKurum FROM SKurum k JOIN SKurum j ON j.SiraNo = k.SiraNo", false},
+        {"display-only grid", nullptr, true},
+    };
+    for (const auto &row : cases) {
+        SCOPED_TRACE(row.name);
+        db::Dataset query{connection, QStringLiteral("ADOQuery1")};
+        DataSource querySource{&query};
+        db::Dataset *shown = &table;
+        if (row.sql) {
+            query.setSql({QString::fromLatin1(row.sql)});
+            query.open();
+            shown = &query;
+        }
+        EXPECT_EQ(shown->canModify(), !row.sql);
+        TSrDBGrid counts;
+        counts.setDataSource(row.sql ? &querySource : &source);
+        counts.addColumn(QStringLiteral("SKurum"), QStringLiteral("Kurum"), 150);
+        counts.setReadOnly(row.displayOnly);
+        counts.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&counts));
+        ASSERT_EQ(shown->recordCount(), rows);
+
+        QStringList asked;
+        QTimer answer; // fires only inside the loop of a box, and answers every box
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            for (QWidget *w : QApplication::topLevelWidgets())
+                if (auto *box = qobject_cast<QMessageBox *>(w); box && box->isVisible()) {
+                    asked << box->text();
+                    box->button(QMessageBox::Ok)->click();
+                }
+        });
+        answer.start(0);
+        QTest::keyClick(&counts, Qt::Key_Delete, Qt::ControlModifier);
+        EXPECT_TRUE(asked.isEmpty()) << asked.join(QLatin1Char('|')).toStdString();
+        EXPECT_EQ(shown->recordCount(), rows);
+        db::Dataset stored{connection, QStringLiteral("stored")};
+        stored.setSql({QStringLiteral("SELECT count(*) AS n FROM SKurum")});
+        stored.open();
+        EXPECT_EQ(stored.fieldByName(QStringLiteral("n")).asInteger(), rows);
     }
 }
 
