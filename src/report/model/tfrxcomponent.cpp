@@ -1,6 +1,7 @@
 #include "report/model/tfrxcomponent.h"
 
 #include "platform/loderaerror.h"
+#include "report/base/tfrxresources.h"
 #include "report/model/tfrxdialogpage.h"
 #include "report/model/tfrxreport.h"
 #include "report/model/tfrxview.h"
@@ -154,7 +155,7 @@ void TfrxComponent::SetName(const QString &AName)
         if (TfrxReport *report = OwnerReport()) {
             TfrxComponent *found = report->FindObject(AName);
             if (found && found != this)
-                throw LoderaError(QStringLiteral("prDupl"));
+                throw LoderaError(EngineTexts()->GetText(QStringLiteral("prDupl")));
         }
         if (!IsValidIdent(AName))
             throw LoderaError(QStringLiteral("''%1'' is not a valid component name").arg(AName));

@@ -5,6 +5,7 @@
 #include "report/base/frxxmlescape.h"
 #include "report/base/tfrxxmldocument.h"
 #include "report/base/tfrxxmlitem.h"
+#include "report/base/tfrxresources.h"
 #include "report/base/tfrxxmlwriter.h"
 #include "report/model/tfrxclassregistry.h"
 #include "report/model/tfrxcustommemoview.h"
@@ -64,6 +65,20 @@ int parseInteger(const QString &value)
     if (!ok)
         throw LoderaError(QStringLiteral("'%1' is not a valid integer value").arg(value));
     return n;
+}
+
+// The lines of a list's text as this dialect writes it: the lines joined by
+// line breaks, with no break after the last line. Every break therefore stands
+// between two lines, and a text that ends in one ends with an empty line; only
+// the empty text has no lines. Read this way, writing a list and reading it
+// back gives the same lines, a final empty line included. (Setting a memo's
+// Text, where every line carries its own break, is the other rule.)
+QStringList listLines(const QString &text)
+{
+    QStringList lines = TfrxCustomMemoView::SplitLines(text);
+    if (text.endsWith(QLatin1Char('\r')) || text.endsWith(QLatin1Char('\n')))
+        lines.append(QString());
+    return lines;
 }
 
 QString objectLabel(const QObject *obj)
@@ -255,7 +270,7 @@ void TfrxXMLSerializer::applyPair(QObject *obj, const QString &lowerName, const 
             case 'h': name = QStringLiteral("height"); break;
             case 'x':
                 if (auto *memo = qobject_cast<TfrxCustomMemoView *>(obj)) {
-                    memo->SetText(UnescapeXML(value));
+                    memo->SetMemo(listLines(UnescapeXML(value)));
                     return;
                 }
                 break;
@@ -283,7 +298,7 @@ void TfrxXMLSerializer::applyPair(QObject *obj, const QString &lowerName, const 
             }
             if (info->Kind == TfrxPropKind::StringList && i + 2 == parts.size()
                 && parts.last() == QLatin1String("text")) {
-                TfrxPropertyMap::Write<QStringList>(*info, current, TfrxCustomMemoView::SplitLines(UnescapeXML(value)));
+                TfrxPropertyMap::Write<QStringList>(*info, current, listLines(UnescapeXML(value)));
                 return;
             }
             return;
@@ -431,6 +446,11 @@ void TfrxXMLSerializer::resolveFixups()
         TfrxComponent *ref = resolveName(f.Name);
         if (!ref)
             continue;
+        // The lookup itself cannot fail; what can is a found object of a class
+        // the member cannot hold (a band named as a memo's FlowTo). That is a
+        // value that cannot be applied like any other: one error line, and the
+        // rest of the object is read. Pages of prepared reports are rebuilt
+        // object by object on that promise.
         const QMetaProperty prop = f.Target->metaObject()->property(f.PropIndex);
         if (!prop.write(f.Target, QVariant::fromValue<QObject *>(ref)))
             addError(f.Target, QStringLiteral("Missing ") + f.Name);
@@ -521,7 +541,7 @@ void TfrxXMLSerializer::readElement(TfrxComponent *parent, TfrxComponent *target
     const QMetaObject *cls = TfrxClassRegistry::Find(className);
     if (!cls || (!target && !cls->inherits(&TfrxComponent::staticMetaObject))) {
         // Not a class a tree can hold: the element and everything in it is left out.
-        const QString line = QStringLiteral("Sınıf bulunamadı ") + className;
+        const QString line = EngineTexts()->GetText(QStringLiteral("xrCantFindClass")) + QLatin1Char(' ') + className;
         const auto at = std::lower_bound(m_errors.begin(), m_errors.end(), line);
         if (at == m_errors.end() || *at != line)
             m_errors.insert(at, line);

@@ -115,6 +115,9 @@ private:
         TfrxPreviewPageData Data;
     };
 
+    // A page element carrying its objects in full form rather than a "page" + N
+    // element that refers to a source page.
+    static bool isFullFormName(const QString &name);
     TfrxXMLItem *pagesItem();
     void checkMemory();
     void ensureLoaded(int index);

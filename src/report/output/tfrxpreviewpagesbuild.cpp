@@ -9,15 +9,11 @@
 #include "report/model/tfrxreportpage.h"
 #include "report/model/tfrxxmlserializer.h"
 
-namespace {
-
-bool isFullFormName(const QString &name)
+bool TfrxPreviewPages::isFullFormName(const QString &name)
 {
     return name.compare(QLatin1String("TfrxReportPage"), Qt::CaseInsensitive) == 0
            || name.compare(QLatin1String("TfrxDMPPage"), Qt::CaseInsensitive) == 0;
 }
-
-} // namespace
 
 int TfrxPreviewPages::sourceIndexOf(const OutputPage &page) const
 {

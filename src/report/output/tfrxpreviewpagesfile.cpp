@@ -150,6 +150,12 @@ void TfrxPreviewPages::readDocument()
     for (qsizetype i = 0; i < pages->Count(); ++i) {
         OutputPage page;
         page.Element = pages->Item(i);
+        // A "page" + N element has no attributes of its own: the page takes
+        // everything from its source page. Whatever a file put there is left
+        // behind, so that it cannot run into the unload mark the writer puts
+        // straight after the attributes of a page that may unload.
+        if (!isFullFormName(page.Element->ElementName()))
+            page.Element->SetAttrText(QString());
         m_pages.push_back(std::move(page));
         if (m_pages.back().Element->InMemory())
             packChildren(m_pages.back());

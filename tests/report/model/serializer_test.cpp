@@ -3,6 +3,7 @@
 // attribute), references resolved after reading, the class registry, and
 // copies of whole reports through memory.
 #include "platform/loderaerror.h"
+#include "report/base/tfrxresources.h"
 #include "report/base/tfrxxmlerror.h"
 #include "report/model/tfrxchild.h"
 #include "report/model/tfrxclassregistry.h"
@@ -157,6 +158,55 @@ TEST(ReadProperties, ShortFormsAndCaseOfNames)
     EXPECT_TRUE(s.ErrorList().isEmpty());
 }
 
+TEST(ReadProperties, ListTextHasABreakBetweenEveryTwoLines)
+{
+    // Lists are written with a break between lines and none after the last,
+    // so a break at the end of the text is followed by an empty line.
+    const struct { const char *value; QStringList lines; } rows[] = {
+        {"", {}},
+        {"a", {"a"}},
+        {"a&#13;&#10;b", {"a", "b"}},
+        {"a&#13;&#10;", {"a", ""}},
+        {"a&#13;&#10;&#13;&#10;", {"a", "", ""}},
+        {"&#13;&#10;", {"", ""}},
+        {"a&#13;&#10;&#13;", {"a", "", ""}},
+        {"a&#10;b&#13;c", {"a", "b", "c"}},
+    };
+    for (const auto &row : rows) {
+        for (const char *name : {"Memo.Text", "x"}) {
+            TfrxMemoView memo;
+            memo.SetText("old");
+            TfrxXMLSerializer s;
+            s.ReadProperties(QStringLiteral("%1=\"%2\"").arg(QLatin1String(name), QLatin1String(row.value)), &memo);
+            EXPECT_EQ(memo.Memo(), row.lines) << name << "=" << row.value;
+        }
+    }
+}
+
+TEST(ReadProperties, WrittenListsReadBackLineForLine)
+{
+    // The one list the text cannot tell apart is a single empty line: it is
+    // written as the empty text, which reads as no lines and writes the same.
+    const struct { QStringList lines; const char *written; QStringList read; } rows[] = {
+        {{"a", ""}, "a&#13;&#10;", {"a", ""}},
+        {{"", "", ""}, "&#13;&#10;&#13;&#10;", {"", "", ""}},
+        {{"a", "", "b"}, "a&#13;&#10;&#13;&#10;b", {"a", "", "b"}},
+        {{""}, "", {}},
+    };
+    for (const auto &row : rows) {
+        TfrxMemoView memo;
+        memo.SetMemo(row.lines);
+        const QString text = attrs(&memo);
+        const QString pair = QStringLiteral(" Memo.Text=\"%1\"").arg(QLatin1String(row.written));
+        EXPECT_TRUE(text.endsWith(pair)) << text.toStdString();
+        TfrxMemoView copy;
+        TfrxXMLSerializer s;
+        s.ReadProperties(text, &copy);
+        EXPECT_EQ(copy.Memo(), row.read) << row.written;
+        EXPECT_EQ(attrs(&copy), text);
+    }
+}
+
 TEST(ReadProperties, BooleansAndFloatsInEveryAcceptedForm)
 {
     const struct { const char *text; bool visible; double left; } rows[] = {
@@ -291,6 +341,42 @@ TEST(TreeSerializer, ReferencesAreResolvedAfterTheWholeTree)
     EXPECT_TRUE(out.contains(R"(<item DataSet="frxDBDataset1" DataSetName="frxDBDataset1"/>)"));
 }
 
+TEST(TreeSerializer, AReferenceItsMemberCannotHoldIsAnErrorLineAndReadingGoesOn)
+{
+    // A band is no memo to flow into and a memo no child band: each leaves a
+    // line and an empty reference. A name found nowhere just stays empty.
+    TfrxReport report;
+    const QStringList errors = readTree(&report, doc(R"(<TfrxReport>
+  <TfrxReportPage Name="Page1">
+    <TfrxMasterData Name="MasterData1" Child="Memo1">
+      <TfrxMemoView Name="Memo1" FlowTo="MasterData1" Left="4"/>
+      <TfrxMemoView Name="Memo2" FlowTo="Nowhere"/>
+    </TfrxMasterData>
+  </TfrxReportPage>
+</TfrxReport>)"));
+    EXPECT_EQ(errors, QStringList({"MasterData1: Missing Memo1", "Memo1: Missing MasterData1"}));
+    auto *band = qobject_cast<TfrxMasterData *>(report.FindObject("MasterData1"));
+    auto *memo1 = qobject_cast<TfrxMemoView *>(report.FindObject("Memo1"));
+    auto *memo2 = qobject_cast<TfrxMemoView *>(report.FindObject("Memo2"));
+    ASSERT_TRUE(band && memo1 && memo2);
+    EXPECT_EQ(band->Child(), nullptr);
+    EXPECT_EQ(memo1->FlowTo(), nullptr);
+    EXPECT_DOUBLE_EQ(memo1->Left(), 4);
+    EXPECT_EQ(memo2->FlowTo(), nullptr);
+    EXPECT_FALSE(memo1->IsLoading());
+
+    // A single object too is made with what applies; the store builds pages so.
+    TfrxXMLSerializer s;
+    QObject *obj = s.ObjectFromText(qobject_cast<TfrxReportPage *>(report.FindObject("Page1")),
+                                    R"(TfrxMemoView FlowTo="MasterData1" Left="3")");
+    auto *memo = qobject_cast<TfrxMemoView *>(obj);
+    ASSERT_NE(memo, nullptr);
+    EXPECT_EQ(memo->FlowTo(), nullptr);
+    EXPECT_DOUBLE_EQ(memo->Left(), 3);
+    ASSERT_EQ(s.ErrorList().size(), 1);
+    EXPECT_TRUE(s.ErrorList()[0].endsWith(": Missing MasterData1")) << s.ErrorList()[0].toStdString();
+}
+
 TEST(TreeSerializer, ANameTakenAlreadyIsAnErrorAndTheNewObjectGetsAFreeName)
 {
     TfrxReport report;
@@ -303,6 +389,26 @@ TEST(TreeSerializer, ANameTakenAlreadyIsAnErrorAndTheNewObjectGetsAFreeName)
     EXPECT_EQ(memos[0]->Name(), "Memo1");
     EXPECT_EQ(memos[1]->Name(), "Memo2");
     EXPECT_EQ(memos[2]->Name(), "Memo3");
+}
+
+TEST(TreeSerializer, ItsMessagesComeFromTheEngineTextTable)
+{
+    // Texts registered for the keys replace the built-in ones while the test runs.
+    struct Restore
+    {
+        ~Restore()
+        {
+            EngineTexts()->AddText("prDupl", "prDupl");
+            EngineTexts()->AddText("xrCantFindClass", "Sınıf bulunamadı");
+        }
+    } restore;
+    EngineTexts()->AddText("prDupl", "Bu ad kullanılıyor");
+    EngineTexts()->AddText("xrCantFindClass", "Tanınmayan sınıf:");
+    TfrxReport report;
+    const QStringList errors = readTree(&report, doc(R"(<TfrxReport>
+  <TfrxReportPage Name="Page1"><TfrxMemoView Name="Memo1"/><TfrxMemoView Name="Memo1"/><TfrxFooView/></TfrxReportPage>
+</TfrxReport>)"));
+    EXPECT_EQ(errors, QStringList({"Tanınmayan sınıf: TfrxFooView", "TfrxMemoView: Bu ad kullanılıyor"}));
 }
 
 TEST(TreeSerializer, FindExistingUpdatesInsteadOfAdding)
@@ -391,9 +497,22 @@ TEST(ObjectText, ShortElementGoesToTheStream)
 
 TEST(ClassRegistry, HoldsExactlyTheTemplateClasses)
 {
-    const QStringList names = TfrxClassRegistry::Names();
-    EXPECT_EQ(names.size(), 33);
-    EXPECT_EQ(QSet<QString>(names.begin(), names.end()).size(), 33);
+    // The classes a template may name, in the registry's order.
+    const QStringList expected = {
+        "TfrxChild", "TfrxColumnFooter", "TfrxColumnHeader", "TfrxCustomMemoView", "TfrxMasterData",
+        "TfrxDetailData", "TfrxSubdetailData", "TfrxDataBand4", "TfrxDataBand5", "TfrxDataBand6",
+        "TfrxDialogPage", "TfrxFooter", "TfrxFrame", "TfrxGroupFooter", "TfrxGroupHeader",
+        "TfrxHeader", "TfrxHighlight", "TfrxLineView", "TfrxMemoView", "TfrxOverlay",
+        "TfrxPageFooter", "TfrxPageHeader", "TfrxPictureView", "TfrxReport", "TfrxReportPage",
+        "TfrxReportSummary", "TfrxReportTitle", "TfrxShapeView", "TfrxSubreport", "TfrxSysMemoView",
+        "TfrxStyleItem", "TfrxNullBand", "TfrxCustomLineView",
+    };
+    EXPECT_EQ(TfrxClassRegistry::Names(), expected);
+    for (const QString &name : expected) {
+        const QMetaObject *cls = TfrxClassRegistry::Find(name);
+        ASSERT_NE(cls, nullptr) << name.toStdString();
+        EXPECT_EQ(QLatin1String(cls->className()), name);
+    }
     EXPECT_NE(TfrxClassRegistry::Find("tfrxmemoview"), nullptr);
     EXPECT_EQ(TfrxClassRegistry::Find("TfrxView"), nullptr);
     EXPECT_EQ(TfrxClassRegistry::Find("TfrxBand"), nullptr);

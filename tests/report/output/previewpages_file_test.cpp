@@ -181,3 +181,33 @@ TEST(PreviewPagesHostileFile, WellFormedNonsenseRebuildsWhatItCan)
     EXPECT_NE(store.BuildPage(2), nullptr);
     EXPECT_EQ(store.PagePixelSize(0), QSize(794, 1123));
 }
+
+TEST(PreviewPagesHostileFile, AttributesOnPageElementsAreLeftBehind)
+{
+    // A page refers to its source page and has no attributes of its own. Kept,
+    // `ld="0&` would meet the unload mark the third page gets when written
+    // (`ld="0&ld="0"`), and that no longer reads back as the mark.
+    const QByteArray text = "<?xml version=\"1.0\"?><preparedreport><previewpages>"
+                            "<page0 a=\"1\"/><page0/><page0 ld=\"0&/><page0 x=\"1\"ld=\"0\"/>"
+                            "</previewpages></preparedreport>";
+    for (TfrxXMLLoad mode : {TfrxXMLLoad::Complete, TfrxXMLLoad::AllowPartial}) {
+        TfrxReport report;
+        TfrxPreviewPages store(&report);
+        QBuffer in;
+        in.setData(text);
+        in.open(QIODevice::ReadOnly);
+        store.ReadPrepared(&in, mode);
+        ASSERT_EQ(store.PageCount(), 4);
+        const QByteArray once = written(store);
+        EXPECT_TRUE(once.contains("<previewpages><page0/><page0/><page0 ld=\"0\"/><page0 ld=\"0\"/></previewpages>"))
+            << once.constData();
+
+        QBuffer again;
+        again.setData(once);
+        again.open(QIODevice::ReadOnly);
+        TfrxReport report2;
+        TfrxPreviewPages copy(&report2);
+        copy.ReadPrepared(&again, mode);
+        EXPECT_EQ(written(copy), once);
+    }
+}
