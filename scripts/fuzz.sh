@@ -8,7 +8,8 @@
 # makes the script fail: copy it into the regressions folder once fixed.
 #
 # With target names after the budget only those explore; the others replay
-# their seeds and regressions once.
+# their seeds and regressions once. A name may carry a budget of its own,
+# name=BUDGET, for a target whose inputs are slow to run.
 #
 # The budget is a number of seconds, or runs:N for N inputs from a fixed
 # seed. A run by time finds something new on every try; a run by count, from
@@ -18,15 +19,20 @@
 #   bash scripts/fuzz.sh 60                         # each target 60 s
 #   bash scripts/fuzz.sh 60 fuzz_xmlreader
 #   bash scripts/fuzz.sh runs:150000 fuzz_xmlreader # the same 150 000 inputs every time
+#   bash scripts/fuzz.sh runs:150000 fuzz_xmlreader fuzz_readprepared=runs:20000
 #   LODERA_FUZZ_BUILD=/tmp/f bash scripts/fuzz.sh 30
 set -euo pipefail
-budget="${1:-60}"
+default_budget="${1:-60}"
 shift || true
-case "$budget" in
-    runs:*) limit=(-seed=1 "-runs=${budget#runs:}") ;;
-    *) limit=("-max_total_time=$budget") ;;
-esac
-explore=("$@")
+# target name -> its budget; empty when every target explores
+declare -A explore=()
+for arg in "$@"; do
+    if [[ "$arg" == *=* ]]; then
+        explore["${arg%%=*}"]="${arg#*=}"
+    else
+        explore["$arg"]="$default_budget"
+    fi
+done
 src=$(cd "$(dirname "$0")/.." && pwd)
 build="${LODERA_FUZZ_BUILD:-$src/build-fuzz}"
 
@@ -59,7 +65,7 @@ for t in "${targets[@]}"; do
     work="$build/corpus/$t"
     regressions="$src/tests/fuzz/regressions/$t"
     mkdir -p "$work" "$seeds" "$regressions"
-    if [ "${#explore[@]}" -gt 0 ] && [[ " ${explore[*]} " != *" $t "* ]]; then
+    if [ "${#explore[@]}" -gt 0 ] && [ -z "${explore[$t]:-}" ]; then
         echo "== $t: replaying seeds and regressions"
         if ! "$build/bin/$t" -runs=0 -timeout=10 -rss_limit_mb=2048 \
                 -artifact_prefix="$build/artifacts/$t-" "$seeds" "$regressions"; then
@@ -68,9 +74,12 @@ for t in "${targets[@]}"; do
         fi
         continue
     fi
-    if [[ "$budget" == runs:* ]]; then
-        rm -rf "$work" && mkdir -p "$work"
-    fi
+    budget="${explore[$t]:-$default_budget}"
+    case "$budget" in
+        runs:*) limit=(-seed=1 "-runs=${budget#runs:}")
+                rm -rf "$work" && mkdir -p "$work" ;;
+        *) limit=("-max_total_time=$budget") ;;
+    esac
     echo "== $t: $budget"
     if ! "$build/bin/$t" "${limit[@]}" -timeout=10 -rss_limit_mb=2048 \
             -max_len=16384 -print_final_stats=1 \
