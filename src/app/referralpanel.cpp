@@ -15,6 +15,8 @@
 #include <QRadioButton>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 
 QString s(const char *utf8) { return QString::fromUtf8(utf8); }
@@ -89,10 +91,9 @@ ReferralPanel::ReferralPanel(DataSource *staff, DataSource *dependants, DataSour
                            "Tarih Gir|Bugünün tarihi. (Manuel tarih girişinde aktif)", {348, 160});
 
     label(s("K. K. Çıkış No :"), {164, 187, 88, 14});
-    EdCikis = new QLineEdit(this);
+    EdCikis = new ExitNumberEdit(this);
     EdCikis->setObjectName(QStringLiteral("EdCikis"));
     EdCikis->setGeometry(256, 184, 89, 21);
-    EdCikis->setMaxLength(15);
     installTextRule(EdCikis, TextRule::TitleCase);
     SpeedButton1 = speedButton(this, "SpeedButton1", Glyph::NextNumber,
                                "Sonraki No|Kurum kayıt çıkış no'yu bir arttırır", {348, 184});
@@ -147,4 +148,28 @@ QLabel *ReferralPanel::label(const QString &text, QRect r)
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     l->setAttribute(Qt::WA_TransparentForMouseEvents);
     return l;
+}
+
+ExitNumberEdit::ExitNumberEdit(QWidget *parent) : QLineEdit(parent)
+{
+    setMaxLength(TypedLength);
+    // Once a long number is shortened (or cleared) the limit follows it back
+    // down, never below the typing limit. Lowering the limit puts the text back
+    // unchanged, which moves the cursor to the end: it is put where it was.
+    connect(this, &QLineEdit::textChanged, this, [this](const QString &text) {
+        const int limit = std::max(TypedLength, int(text.size()));
+        if (limit < maxLength()) {
+            const int cursor = cursorPosition();
+            setMaxLength(limit);
+            setCursorPosition(cursor);
+        }
+    });
+}
+
+void ExitNumberEdit::setText(const QString &text)
+{
+    const int limit = std::max(TypedLength, int(text.size()));
+    if (limit > maxLength())
+        setMaxLength(limit);
+    QLineEdit::setText(text);
 }

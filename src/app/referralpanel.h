@@ -4,6 +4,8 @@
 // institution and the two buttons that issue the forms.
 #include "records/ui/bevelpanel.h"
 
+#include <QLineEdit>
+
 class DataSource;
 class DBEdit;
 class DBLookupComboBox;
@@ -11,10 +13,24 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QToolButton;
+
+// The exit number box. The clerk types at most 15 characters, but a number the
+// program puts in ("Sonraki No" on "999999999999999", a number read back from
+// the settings file) is shown whole; typing never makes the text longer than
+// 15 characters or than the number the program put in, whichever is longer.
+class ExitNumberEdit : public QLineEdit
+{
+public:
+    static constexpr int TypedLength = 15;
+
+    explicit ExitNumberEdit(QWidget *parent = nullptr);
+
+    // Hides QLineEdit::setText, which would cut the text to the typing limit.
+    void setText(const QString &text);
+};
 
 class ReferralPanel : public BevelPanel
 {
@@ -37,7 +53,7 @@ public:
     DBLookupComboBox *ComboBox1 = nullptr;
     QLineEdit *EdTarih = nullptr;
     QToolButton *BtnTarih = nullptr;
-    QLineEdit *EdCikis = nullptr;
+    ExitNumberEdit *EdCikis = nullptr;
     QToolButton *SpeedButton1 = nullptr;
     DBLookupComboBox *DBLookupComboBox2 = nullptr;
     QComboBox *ComboBox2 = nullptr;

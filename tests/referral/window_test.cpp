@@ -197,6 +197,52 @@ TEST_F(ReferralWindowTest, NextNumberButtonAdvancesTheExitNumber)
     EXPECT_EQ(panel->EdCikis->text(), QStringLiteral("2006000"));
 }
 
+// The clerk types at most 15 characters; the number "Sonraki No" makes may be
+// longer and is kept whole, through the settings file too.
+TEST_F(ReferralWindowTest, ExitNumberIsTypedUpToFifteenCharactersButAdvancesPastThem)
+{
+    struct Case
+    {
+        const char *typed, *shown, *next;
+    };
+    const Case cases[] = {
+        {"12345678901234567", "123456789012345", "123456789012346"},
+        {"999999999999999", "999999999999999", "1000000000000000"},
+        {"99999999999999", "99999999999999", "100000000000000"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.typed);
+        panel->EdCikis->clear();
+        QTest::keyClicks(panel->EdCikis, QString::fromLatin1(c.typed));
+        EXPECT_EQ(panel->EdCikis->text(), QString::fromLatin1(c.shown));
+        form->AppIdle();
+        QTest::mouseClick(panel->SpeedButton1, Qt::LeftButton);
+        EXPECT_EQ(panel->EdCikis->text(), QString::fromLatin1(c.next));
+    }
+
+    // Typing never lengthens the long number, and once shortened to 15 it
+    // stays within them.
+    const QString longNumber = QStringLiteral("1000000000000000");
+    panel->EdCikis->setText(longNumber);
+    panel->EdCikis->end(false);
+    QTest::keyClicks(panel->EdCikis, QStringLiteral("7"));
+    EXPECT_EQ(panel->EdCikis->text(), longNumber);
+    QTest::keyClick(panel->EdCikis, Qt::Key_Backspace);
+    QTest::keyClicks(panel->EdCikis, QStringLiteral("78"));
+    EXPECT_EQ(panel->EdCikis->text(), QStringLiteral("100000000000000"));
+
+    // The window keeps the long number in the settings file and shows it whole
+    // at the next start.
+    panel->EdCikis->setText(longNumber);
+    form->close();
+    form.reset();
+    form = std::make_unique<TForm1>();
+    ASSERT_TRUE(form->startAllowed());
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    EXPECT_EQ(form->Panel4->EdCikis->text(), longNumber);
+}
+
 class EmptyRegisterWindowTest : public ReferralWindowTest
 {
 protected:
