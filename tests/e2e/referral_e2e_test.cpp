@@ -21,7 +21,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QLockFile>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
@@ -261,6 +263,8 @@ protected:
     {
         frxInstallReportPreview(); // before the main window makes its reports
         ReferralE2E::SetUp();
+        if (HasFatalFailure())
+            return;
         settings->ChkYazdir->setChecked(true);
     }
     void TearDown() override
@@ -298,6 +302,60 @@ TEST_F(ReferralPreviewE2E, PatientFormPrintedFromThePreview)
                 {s("İL SAĞLIK MÜDÜRLÜĞÜ"), staffText("Soyadi") + QLatin1Char(' ') + staffText("Adi"), signatory,
                  QStringLiteral("03.04.2025"), QStringLiteral("2026/41")});
     EXPECT_EQ(statisticsRows(), before + 1);
+}
+
+// The program itself, started as the office starts it: Lodera in a working
+// folder holding the register, offscreen. Once past the database, the
+// single-copy rule and the password gate it waits in its event loop holding
+// the lock of the running copy, which names its process.
+TEST(ProgramE2E, StartsOnTheRegisterOfItsWorkingFolderAndHoldsTheRunningCopyLock)
+{
+    const QString program = testsupport::binDir() + QStringLiteral("/Lodera");
+    const QString tool = testsupport::binDir() + QStringLiteral("/lodera-tool");
+    ASSERT_TRUE(QFile::exists(program)) << program.toStdString();
+    ASSERT_TRUE(QFile::exists(tool)) << tool.toStdString();
+    QTemporaryDir work, runtime;
+    ASSERT_TRUE(work.isValid() && runtime.isValid());
+    QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    ASSERT_EQ(QProcess::execute(tool, {QStringLiteral("demo-db"), work.path(), QStringLiteral("--staff"),
+                                       QStringLiteral("3"), QStringLiteral("--stats"), QStringLiteral("0")}),
+              0);
+    const QString lockPath = runtime.path() + QStringLiteral("/Lodera.exe.lock");
+    ASSERT_FALSE(QFile::exists(lockPath));
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    // The second start follows a copy that was killed and left its lock
+    // behind: a lock whose process is gone is taken over.
+    for (const char *start : {"first start", "start after a killed copy"}) {
+        SCOPED_TRACE(start);
+        QProcess lodera;
+        lodera.setProcessEnvironment(env);
+        lodera.setWorkingDirectory(work.path());
+        lodera.setProcessChannelMode(QProcess::MergedChannels);
+        lodera.start(program, {});
+        ASSERT_TRUE(lodera.waitForStarted(10000));
+
+        // The lock names the program once its main window has opened the
+        // register; a moment later it is still running, in its event loop.
+        qint64 holder = 0;
+        QString host, app;
+        QElapsedTimer t;
+        t.start();
+        while (lodera.state() == QProcess::Running && t.elapsed() < 60000) {
+            QLockFile lock(lockPath);
+            if (lock.getLockInfo(&holder, &host, &app) && holder == lodera.processId())
+                break;
+            lodera.waitForFinished(100);
+        }
+        EXPECT_EQ(holder, lodera.processId()) << "output: " << lodera.readAll().toStdString();
+        lodera.waitForFinished(500);
+        EXPECT_EQ(lodera.state(), QProcess::Running) << "output: " << lodera.readAll().toStdString();
+        lodera.kill();
+        lodera.waitForFinished(10000);
+        EXPECT_TRUE(QFile::exists(lockPath));
+    }
 }
 
 } // namespace

@@ -8,6 +8,8 @@
 #include <QThread>
 
 #include <grp.h>
+#include <signal.h>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 namespace testsupport {
@@ -199,6 +201,15 @@ bool CupsFixture::start()
 
     m_cupsd = std::make_unique<QProcess>();
     m_cupsd->setProcessChannelMode(QProcess::MergedChannels);
+    // The scheduler goes with the test program even when that ends without
+    // stopping it (a sanitizer's abort, a crash, a kill): the kernel sends it
+    // SIGTERM when its parent dies, and it shuts down as on a normal stop.
+    const pid_t parent = getpid();
+    m_cupsd->setChildProcessModifier([parent] {
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
+        if (getppid() != parent) // the parent died before the line above
+            _exit(1);
+    });
     m_cupsd->start(cupsd, {"-f", "-c", folder() + "/etc/cupsd.conf", "-s", folder() + "/etc/cups-files.conf"});
     if (!m_cupsd->waitForStarted(10000)) {
         m_error = QStringLiteral("cupsd did not start");

@@ -22,7 +22,8 @@
 // library reads CUPS_SERVER once. As root the scheduler runs its filters as
 // the "lp" user, so the folders it uses are made readable and the spool's
 // temporary folder writable for it; as a normal user it runs them as that
-// user.
+// user. The scheduler ends with the test program: it gets SIGTERM when the
+// program dies without stopping it.
 #include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
