@@ -1,20 +1,24 @@
 #include "report/ui/tfrxpreview.h"
 
 #include "report/base/frxunits.h"
+#include "report/base/tfrxxmlitem.h"
 #include "report/model/tfrxreport.h"
 #include "report/model/tfrxreportpage.h"
+#include "report/output/tfrxpagemouse.h"
 #include "report/output/tfrxpreviewpages.h"
 #include "report/ui/tfrxpagesettingsform.h"
 #include "report/ui/tfrxpreviewworkspace.h"
 #include "report/ui/tfrxsearchdialog.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTreeWidget>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -23,6 +27,39 @@
 namespace {
 
 constexpr int kPageGap = 10;
+
+// The pointer of a tool when no object asks for another.
+Qt::CursorShape toolPointer(TfrxPreview::Tool tool)
+{
+    return tool == TfrxPreview::Tool::HandTool ? Qt::OpenHandCursor : Qt::CrossCursor;
+}
+
+// The pointer a report object's Cursor number stands for (the numbers of the
+// report files: 0 the default, -21 the hand, and so on down to -22).
+Qt::CursorShape pointerShape(int cursor)
+{
+    switch (cursor) {
+    case -1: return Qt::BlankCursor;
+    case -2: return Qt::ArrowCursor;
+    case -3: return Qt::CrossCursor;
+    case -4: return Qt::IBeamCursor;
+    case -5: case -22: return Qt::SizeAllCursor;
+    case -6: return Qt::SizeBDiagCursor;
+    case -7: return Qt::SizeVerCursor;
+    case -8: return Qt::SizeFDiagCursor;
+    case -9: return Qt::SizeHorCursor;
+    case -10: return Qt::UpArrowCursor;
+    case -11: case -17: return Qt::WaitCursor;
+    case -12: case -16: return Qt::DragCopyCursor;
+    case -13: case -18: return Qt::ForbiddenCursor;
+    case -14: return Qt::SplitHCursor;
+    case -15: return Qt::SplitVCursor;
+    case -19: return Qt::BusyCursor;
+    case -20: return Qt::WhatsThisCursor;
+    case -21: return Qt::PointingHandCursor;
+    default: return Qt::ArrowCursor;
+    }
+}
 
 } // namespace
 
@@ -236,7 +273,7 @@ void TfrxPreview::UpdateZoom()
 void TfrxPreview::SetTool(Tool tool)
 {
     m_tool = tool;
-    m_workspace->viewport()->setCursor(tool == Tool::HandTool ? Qt::OpenHandCursor : Qt::CrossCursor);
+    m_workspace->viewport()->setCursor(toolPointer(tool));
 }
 
 void TfrxPreview::resizeEvent(QResizeEvent *event)
@@ -503,11 +540,27 @@ void TfrxPreview::PageSetup()
 
 void TfrxPreview::HandlePageMouse(int index, QPoint pos, Qt::MouseButton button, Qt::KeyboardModifiers mods, bool click)
 {
-    Q_UNUSED(index);
-    Q_UNUSED(pos);
     Q_UNUSED(button);
     Q_UNUSED(mods);
-    Q_UNUSED(click);
-    // The tool's own pointer unless an object under it asks for another.
-    m_workspace->viewport()->setCursor(m_tool == Tool::HandTool ? Qt::OpenHandCursor : Qt::CrossCursor);
+    if (!m_pages || m_locked)
+        return;
+    const TfrxMouseResult found = m_pages->HandleMouse(index, pos.x(), pos.y(), m_zoom, 0, 0,
+                                                       click ? TfrxMouseAction::Click : TfrxMouseAction::Move);
+    // The tool's own pointer unless an object under it asks for another; the
+    // message panel shows the URL of the object, or nothing.
+    m_workspace->viewport()->setCursor(found.cursor != 0 ? pointerShape(found.cursor) : toolPointer(m_tool));
+    emit StatusMessage(found.url);
+    if (!click || found.url.isEmpty())
+        return;
+    if (found.url.startsWith(QLatin1Char('#'))) {
+        // An anchor: its page, scrolled to where it was stored.
+        if (const TfrxXMLItem *anchor = m_pages->FindAnchorItem(found.url.mid(1))) {
+            ScrollToPosition(anchor->GetAttr(QStringLiteral("page")).toInt() + 1,
+                             anchor->GetAttr(QStringLiteral("top")).toDouble());
+        }
+    } else if (found.showPage >= 0) {
+        SetPageNo(found.showPage + 1);
+    } else if (!found.openUrl.isEmpty()) {
+        QDesktopServices::openUrl(QUrl::fromUserInput(found.openUrl));
+    }
 }

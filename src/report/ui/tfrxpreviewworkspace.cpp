@@ -175,7 +175,8 @@ void TfrxPreviewWorkspace::paintEvent(QPaintEvent *event)
         const int y1 = page.top() + frxRound(found.top() * zoom);
         const int y2 = page.top() + frxRound((found.top() + found.height()) * zoom);
         p->setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-        p->fillRect(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)), Qt::white);
+        // Rows y1 to y2, both included; columns x1 up to but not including x2.
+        p->fillRect(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2)), Qt::white);
         p->setCompositionMode(QPainter::CompositionMode_SourceOver);
     }
 }

@@ -3,6 +3,8 @@
 // options ask for, and a preparation in progress.
 #include "previewfixture.h"
 
+#include "report/base/frxunits.h"
+#include "report/base/tfrxxmlitem.h"
 #include "report/output/tfrxprinters.h"
 #include "report/ui/tfrxpreview.h"
 #include "report/ui/tfrxpreviewform.h"
@@ -248,16 +250,159 @@ TEST_F(PreviewWindow, WithoutPagesThePageNumberIsZero)
 TEST_F(PreviewWindow, FindKeysOnlyWithTheFindButton)
 {
     for (const bool withFind : {false, true}) {
+        SCOPED_TRACE(withFind);
         open(2, B::pbPrint | B::pbZoom | (withFind ? B::pbFind : B(0)));
         ModalWatcher watcher;
         key(Qt::Key_F, Qt::ControlModifier);
-        EXPECT_EQ(watcher.classes, withFind ? QStringList{"TfrxSearchDialog"} : QStringList{}) << withFind;
-        // F3 continues a search only once one was made; without the button
-        // nothing has been searched and nothing happens either.
+        EXPECT_EQ(watcher.classes, withFind ? QStringList{"TfrxSearchDialog"} : QStringList{});
+        // A search found "Sayfa" on the first page; F3 goes on to the second
+        // page only when the window offers the find button.
+        preview()->Search().Start(QStringLiteral("Sayfa"), false, 0);
+        ASSERT_TRUE(preview()->RunSearch());
+        ASSERT_EQ(preview()->Search().FoundPage(), 0);
         key(Qt::Key_F3);
-        EXPECT_EQ(preview()->Search().Made(), withFind) << withFind;
+        EXPECT_EQ(preview()->Search().FoundPage(), withFind ? 1 : 0);
         form.reset();
     }
+}
+
+// The pointer over the objects of a page: a URL shows in the message panel
+// with the hand pointer (or the object's own pointer), and a click with the
+// hand tool follows it - "@n" to page n, "#name" to the anchor's page and place.
+struct PreviewMouse : PreviewWindow
+{
+    static constexpr double kAnchorTop = 300;
+
+    void SetUp() override
+    {
+        TfrxPreviewPages *s = r.store();
+        s->Reset();
+        s->BeginRun();
+        s->CopyTemplatePage(r.page);
+        for (int page = 0; page < 3; ++page) {
+            s->StartOutputPage(r.page);
+            if (page == 2) {
+                s->StoreAnchor(QStringLiteral("Bitis"));
+                s->FindAnchorItem(QStringLiteral("Bitis"))->SetAttr(QStringLiteral("top"), QString::number(kAnchorTop));
+            }
+            const struct
+            {
+                const char *text, *url;
+                int cursor;
+            } lines[] = {{"Sayfa", "", 0}, {"Üçüncü sayfa", "@3", 0}, {"Son", "#Bitis", -4}};
+            for (int i = 0; i < (page == 0 ? 3 : 1); ++i) {
+                r.band->SetTop(40 + i * 20.0);
+                r.memo->SetText(QString::fromUtf8(lines[i].text));
+                r.memo->SetURL(QString::fromUtf8(lines[i].url));
+                r.memo->SetCursor(lines[i].cursor);
+                r.store()->RecordBand(r.band);
+            }
+        }
+        s->EndRun();
+        r.band->SetTop(0);
+        r.memo->SetURL(QString());
+        r.memo->SetCursor(0);
+
+        r.report.PreviewOptions()->SetButtons(B::pbPrint | B::pbZoom | B::pbTools);
+        r.report.PreviewOptions()->SetMaximized(false);
+        form = std::make_unique<TfrxPreviewForm>();
+        r.report.SetPreview(form->Preview());
+        form->ApplyOptions(&r.report);
+        form->show();
+        QApplication::processEvents();
+        clientSize(1000, 600);
+        preview()->SetZoom(1.0);
+    }
+
+    // The viewport point 5 pixels into line `line` of the first page: the
+    // memo is 10 pixels right of the page's left margin, its band 40 + 20 *
+    // line below the top margin.
+    QPoint onLine(int line)
+    {
+        const QRect page = preview()->PageRect(0);
+        const int x = page.left() + qRound(r.page->LeftMargin() * fr1mm) + 10 + 5;
+        const int y = page.top() + qRound(r.page->TopMargin() * fr1mm) + 40 + 20 * line + 5;
+        return {x - workspace()->HorzPosition(), y - workspace()->VertPosition()};
+    }
+
+    QWidget *viewport() { return workspace()->viewport(); }
+    QString message() { return form->MessagePanel()->text(); }
+    void move(QPoint at)
+    {
+        QTest::mouseMove(viewport(), at);
+        QApplication::processEvents();
+    }
+    void click(QPoint at)
+    {
+        QTest::mouseClick(viewport(), Qt::LeftButton, Qt::NoModifier, at);
+        QApplication::processEvents();
+    }
+};
+
+TEST_F(PreviewMouse, MovingOverAnObjectShowsItsUrlAndPointer)
+{
+    const struct
+    {
+        int line;
+        const char *message;
+        Qt::CursorShape pointer;
+    } cases[] = {
+        {1, "@3", Qt::PointingHandCursor}, // a URL and no pointer of its own: the hand
+        {0, "", Qt::OpenHandCursor},       // no URL: the tool's pointer, the panel cleared
+        {2, "#Bitis", Qt::IBeamCursor},    // the object's own pointer wins
+        {5, "", Qt::OpenHandCursor},       // the empty page below the lines
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.line);
+        move(onLine(c.line));
+        EXPECT_EQ(message(), QString::fromUtf8(c.message));
+        EXPECT_EQ(viewport()->cursor().shape(), c.pointer);
+    }
+    // With the zoom tool the tool's pointer stays the default.
+    form->ZoomToolBClick();
+    move(onLine(0));
+    EXPECT_EQ(viewport()->cursor().shape(), Qt::CrossCursor);
+    move(onLine(1));
+    EXPECT_EQ(message(), "@3");
+    EXPECT_EQ(viewport()->cursor().shape(), Qt::PointingHandCursor);
+}
+
+TEST_F(PreviewMouse, HandToolClickFollowsPageAndAnchorLinks)
+{
+    click(onLine(1));
+    EXPECT_EQ(preview()->PageNo(), 3);
+    EXPECT_EQ(form->PagePanel()->text(), "Sayfa 3 / 3");
+
+    preview()->GoFirst();
+    click(onLine(2));
+    // The anchor's page scrolled to its place: page top + round((300 + top
+    // margin) * zoom) - 10.
+    const int expected = preview()->PageRect(2).top() + qRound(kAnchorTop + r.page->TopMargin() * fr1mm) - 10;
+    EXPECT_EQ(workspace()->VertPosition(), std::min(expected, workspace()->verticalScrollBar()->maximum()));
+    EXPECT_EQ(preview()->PageNo(), 3);
+
+    // A click on an object without a URL goes nowhere.
+    preview()->GoFirst();
+    click(onLine(0));
+    EXPECT_EQ(preview()->PageNo(), 1);
+}
+
+TEST_F(PreviewMouse, ZoomToolAndLockIgnoreTheLinks)
+{
+    form->ZoomToolBClick();
+    click(onLine(1));
+    EXPECT_EQ(preview()->PageNo(), 1);
+    EXPECT_DOUBLE_EQ(preview()->Zoom(), 1.25);
+
+    preview()->SetZoom(1.0);
+    form->HandToolBClick();
+    move(onLine(0));
+    preview()->Lock();
+    move(onLine(1));
+    EXPECT_EQ(message(), "");
+    click(onLine(1));
+    EXPECT_EQ(preview()->PageNo(), 1);
+    preview()->Unlock();
 }
 
 TEST_F(PreviewWindow, ToolbarShowsWhatTheOptionsAskFor)

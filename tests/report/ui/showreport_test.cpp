@@ -3,6 +3,7 @@
 // closes.
 #include "modalwatcher.h"
 
+#include "report/model/tfrxgroupfooter.h"
 #include "report/model/tfrxmemoview.h"
 #include "report/model/tfrxreport.h"
 #include "report/model/tfrxreportpage.h"
@@ -13,6 +14,7 @@
 #include "report/ui/tfrxpreviewreportrun.h"
 
 #include <QElapsedTimer>
+#include <QMessageBox>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -86,6 +88,45 @@ TEST_F(ShowReport, OpensTheWindowFirstAndBuildsIntoIt)
     const Seen second = show();
     EXPECT_EQ(second.pages, 1);
     EXPECT_EQ(report->PreviewPages()->PageCount(), 1);
+}
+
+// A build that fails inside the open window closes the window, and the
+// errors then show in the error box.
+TEST_F(ShowReport, FailedBuildClosesTheWindowAndShowsTheErrorBox)
+{
+    auto *page = qobject_cast<TfrxReportPage *>(report->Pages(0));
+    auto *footer = new TfrxGroupFooter(page); // a group footer without its header
+    footer->SetName(QStringLiteral("GroupFooter1"));
+    footer->SetBounds(0, 100, 718, 20);
+
+    QStringList seen;
+    QString text, title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    bool previewVisibleUnderBox = true;
+    ModalWatcher watcher([&](QWidget *w) {
+        seen.append(QString::fromLatin1(w->metaObject()->className()));
+        auto *box = qobject_cast<QMessageBox *>(w);
+        if (!box)
+            return; // the preview window: left to its build
+        text = box->text();
+        title = box->windowTitle();
+        icon = box->icon();
+        previewVisibleUnderBox = false;
+        for (QWidget *top : QApplication::topLevelWidgets())
+            if (qobject_cast<TfrxPreviewForm *>(top) && top->isVisible())
+                previewVisibleUnderBox = true;
+        box->accept();
+    });
+    QElapsedTimer t;
+    t.start();
+    report->ShowReport(true);
+    EXPECT_LT(t.elapsed(), 10000);
+    EXPECT_EQ(seen, (QStringList{"TfrxPreviewForm", "QMessageBox"}));
+    EXPECT_FALSE(previewVisibleUnderBox) << "the window closed before the box showed";
+    EXPECT_EQ(text, QString::fromUtf8("Aşağıdaki hata(lar) oluştu:\nGrup başlığı olmayan GroupFooter1"));
+    EXPECT_EQ(title, "Hata");
+    EXPECT_EQ(icon, QMessageBox::Critical);
+    EXPECT_EQ(report->Preview(), nullptr);
 }
 
 } // namespace

@@ -9,7 +9,9 @@
 #include "report/ui/tfrxtextsearch.h"
 
 #include <QCheckBox>
+#include <QImage>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QTest>
 
 using namespace previewtest;
@@ -164,6 +166,33 @@ TEST_F(SearchInWindow, DialogThenF3ScrollsEachMatchIntoView)
     QTest::keyClick(preview->Workspace(), Qt::Key_F3);
     QTest::keyClick(preview->Workspace(), Qt::Key_F3);
     EXPECT_FALSE(preview->Search().Found()) << "after the last occurrence F3 finds nothing";
+}
+
+// The mark over the found text inverts every row from the run's top to its
+// bottom row, from one pixel left of the run to one pixel right of it.
+TEST_F(SearchInWindow, FoundTextIsInvertedDownToItsBottomRow)
+{
+    open();
+    TfrxPreview *preview = form->Preview();
+    QWidget *viewport = preview->Workspace()->viewport();
+    const QImage before = viewport->grab().toImage();
+    preview->Search().Start(QStringLiteral("HASTA"), false, 0);
+    ASSERT_TRUE(preview->RunSearch());
+    ASSERT_EQ(preview->Workspace()->VertPosition(), 0) << "the match shows without scrolling";
+    QApplication::processEvents();
+    const QImage after = viewport->grab().toImage();
+    ASSERT_EQ(before.size(), after.size());
+
+    QRect changed;
+    for (int y = 0; y < after.height(); ++y)
+        for (int x = 0; x < after.width(); ++x)
+            if (before.pixel(x, y) != after.pixel(x, y))
+                changed |= QRect(x, y, 1, 1);
+    const QRect page = preview->PageRect(0).translated(-preview->Workspace()->HorzPosition(), 0);
+    const QRect found = preview->Search().FoundRect(); // zoom 1: report pixels are screen pixels
+    const int top = page.top() + found.top(), bottom = top + found.height();
+    const int left = page.left() + found.left() - 1, right = page.left() + found.left() + found.width();
+    EXPECT_EQ(changed, QRect(QPoint(left, top), QPoint(right, bottom)));
 }
 
 TEST_F(SearchInWindow, TheDialogOffersTheLastConfirmedTextSelected)
