@@ -41,7 +41,7 @@ TfrxMouseResult TfrxPageMouse::HandleMouse(int index, int x, int y, double scale
                     if (ok && n >= 1 && n <= m_store.PageCount())
                         result.showPage = n - 1;
                 } else if (url.startsWith(QLatin1Char('#'))) {
-                    result.showPage = m_store.AnchorPageOf(url.mid(1));
+                    result.showPage = m_store.AnchorPageOf(url.mid(1)) - 1; // it counts from 1
                 } else {
                     result.openUrl = url;
                 }

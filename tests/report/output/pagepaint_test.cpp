@@ -14,6 +14,7 @@
 #include "report/output/tfrxpreviewpages.h"
 
 #include <gtest/gtest.h>
+#include <string_view>
 
 namespace {
 
@@ -53,13 +54,16 @@ struct MirroredPages : ::testing::Test
         screenOnly->SetPrintable(false);
     }
 
-    void record(int pages)
+    // `anchorPage`: the output page that gets the anchor "Ikinci", or none.
+    void record(int pages, int anchorPage = -1)
     {
         store.BeginRun();
         store.CopyTemplatePage(page);
         store.MarkPassStart();
         for (int i = 0; i < pages; ++i) {
             store.StartOutputPage(page);
+            if (i == anchorPage)
+                store.StoreAnchor(QStringLiteral("Ikinci"));
             store.RecordBand(band);
         }
         store.EndRun();
@@ -197,6 +201,7 @@ class PointerRows : public MirroredPages, public ::testing::WithParamInterface<M
 const MouseRow kPointerRows[] = {
     {"OverLinkShowsHand", 0, 60, 50, TfrxMouseAction::Move, "Box", TfrxPageMouse::HandCursor, -1, ""},
     {"ClickOnPageLink", 0, 60, 50, TfrxMouseAction::Click, "Box", TfrxPageMouse::HandCursor, 1, ""},
+    {"ClickOnAnchorLink", 0, 60, 50, TfrxMouseAction::Click, "Box", TfrxPageMouse::HandCursor, 1, ""},
     {"ClickOnWebLinkWithOwnCursor", 0, 150, 50, TfrxMouseAction::Click, "ScreenOnly", -18, -1, "https://ornek.gov.tr"},
     {"MirroredPageMovesTheBox", 1, 35, 50, TfrxMouseAction::Move, "Box", TfrxPageMouse::HandCursor, -1, ""},
     {"LeftOfTheBoxOnFirstPage", 0, 35, 50, TfrxMouseAction::Move, "", 0, -1, ""},
@@ -206,10 +211,11 @@ const MouseRow kPointerRows[] = {
 TEST_P(PointerRows, FindTheViewAndWhatAClickAsks)
 {
     const MouseRow &row = GetParam();
-    box->SetURL(QStringLiteral("@2"));
+    const bool anchor = std::string_view(row.name) == "ClickOnAnchorLink";
+    box->SetURL(QString::fromLatin1(anchor ? "#Ikinci" : "@2"));
     screenOnly->SetURL(QStringLiteral("https://ornek.gov.tr"));
     screenOnly->SetCursor(-18);
-    record(2);
+    record(2, 1);
     const TfrxMouseResult r = store.HandleMouse(row.index, row.x, row.y, 1, 0, 0, row.action);
     EXPECT_EQ(r.view ? r.view->Name().toStdString() : std::string(), std::string(row.view));
     EXPECT_EQ(r.cursor, row.cursor);
