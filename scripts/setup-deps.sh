@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-translations-l10n libgl-dev
-  libsqlcipher-dev sqlcipher
+  libsqlcipher-dev sqlcipher sqlite3
   libgtest-dev
   fonts-liberation2 fonts-dejavu-core
   cups cups-client cups-filters printer-driver-cups-pdf poppler-utils libcups2-dev
