@@ -4,11 +4,12 @@
 //
 //   ui.startup_ms              the real Lodera executable, started on the
 //                              offscreen platform in that folder, from process
-//                              start until its single-instance lock file
-//                              appears: the lock is taken at the end of the
-//                              main window's creation, after the database and
-//                              all seven datasets are open and every control
-//                              is built; only the show itself comes later.
+//                              start until the main window first reaches the
+//                              screen: the program runs with Qt's painting log
+//                              on, and the clock stops at the first line that
+//                              flushes TForm1's painted pixels, which comes
+//                              after the database is open, FormShow has filled
+//                              the lists and the window has painted itself.
 //   ui.startup_inprocess_ms    creating the main window and the settings window
 //                              in this process and showing it until exposed.
 //   ui.search_keystroke_ms     one typed character in the search box, handled
@@ -63,8 +64,9 @@ void key(QWidget *target, int code, const QString &text = QString())
     QApplication::sendEvent(target, &release);
 }
 
-// Process start to the lock file of the running copy, in milliseconds; a
-// negative value when the program did not get there within ten seconds.
+// Process start to the first flush of the main window to the screen, in
+// milliseconds; a negative value when the program did not get there within
+// ten seconds.
 double externalStartup(const QString &folder)
 {
     const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/Lodera");
@@ -73,22 +75,28 @@ double externalStartup(const QString &folder)
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("qt.widgets.painting=true"));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder);
+    // A win.ini of the folder's own: no password prompt.
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), folder);
     p.setProcessEnvironment(env);
     p.setWorkingDirectory(folder);
     p.setProgram(program);
+    p.setStandardOutputFile(QProcess::nullDevice());
+    p.setReadChannel(QProcess::StandardError);
     QElapsedTimer t;
     t.start();
     p.start();
     double result = -1;
-    while (t.elapsed() < 10000) {
-        if (QFile::exists(lock)) {
-            result = elapsedMs(t);
+    while (result < 0 && t.elapsed() < 10000) {
+        if (!p.canReadLine() && !p.waitForReadyRead(int(10000 - t.elapsed())))
             break;
+        while (result < 0 && p.canReadLine()) {
+            const QByteArray line = p.readLine();
+            // "qt.widgets.painting: Flushing QRegion(0,0 601x407) of TForm1(0x..., name=\"Form1\")"
+            if (line.contains("Flushing QRegion(") && line.contains(" of TForm1("))
+                result = elapsedMs(t);
         }
-        if (p.state() == QProcess::NotRunning)
-            break;
-        QThread::usleep(200);
     }
     p.kill();
     p.waitForFinished(5000);
