@@ -41,5 +41,7 @@ void MainSettingsStore::save(const MainSettings &settings) const
 
 QString MainSettingsStore::executablePath()
 {
+    // The folder and the file name joined by the system's own separator: on
+    // this platform '/', since a backslash would be read as part of a name.
     return QDir::toNativeSeparators(QCoreApplication::applicationFilePath());
 }

@@ -131,8 +131,10 @@ TEST_F(SettingsFiles, MainWindowKeysGoToTheirOwnSections)
                          QStringLiteral("Ziya Gökalp Cd. No:11 Ankara"), QStringLiteral("Şişli Etfal EAH")};
     MainSettingsStore(ini()).save(s);
 
-    const QByteArray dizin = QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toUtf8()
-                             + QDir::separator().toLatin1() + QFileInfo(QCoreApplication::applicationFilePath()).fileName().toUtf8();
+    // "Dizin" is the running executable's full path as the system names it,
+    // with '/' between the folders (a backslash would be part of a name here).
+    const QByteArray dizin = QFile::symLinkTarget(QStringLiteral("/proc/self/exe")).toUtf8();
+    ASSERT_TRUE(dizin.startsWith('/') && dizin.endsWith("/test_settings")) << dizin.constData();
     EXPECT_EQ(bytes(ini()), QByteArray("; Lodera\r\n[Se\xE7im]\r\nOnzileme=1\r\n"
                                        "\r\n"
                                        "[Program]\r\n"
