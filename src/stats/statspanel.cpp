@@ -164,6 +164,8 @@ void StatsPanel::buildCounts()
     SrDBGrid1->addColumn(QStringLiteral("Birlestir"), QString(), 100);
     SrDBGrid1->addColumn(QStringLiteral("Adet"), QString(), 25);
     SrDBGrid1->setTitleRow(false);
+    // The counts are for reading: Ctrl+Delete here would delete the staff member.
+    SrDBGrid1->setReadOnly(true);
     SrDBGrid1->setLines(false);
     SrDBGrid1->setFrameShape(QFrame::NoFrame);
     const QColor face = palette().color(QPalette::Button);

@@ -8,8 +8,10 @@
 #include "stats/statspanel.h"
 #include "stats/tform3.h"
 
+#include <QApplication>
 #include <QDateEdit>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -146,6 +148,27 @@ TEST_F(StatsTest, CountsGridShowsEveryStaffMemberByName)
     // The filter narrows the list, not the counts.
     filter(s("15.03.2026"), s("15.03.2026"));
     EXPECT_EQ(countOf(s("Ahmet YILMAZ")), s("3"));
+}
+
+// The counts come from the staff table; a delete there would remove the staff
+// member, so the grid is for reading only.
+TEST_F(StatsTest, CountsGridDeletesNothingOnCtrlDelete)
+{
+    auto *grid = find<TSrDBGrid>("SrDBGrid1");
+    QStringList asked;
+    QTimer answer; // fires only inside the loop of a box, and answers every box
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *box = qobject_cast<QMessageBox *>(w); box && box->isVisible()) {
+                asked << box->text();
+                box->button(QMessageBox::Ok)->click();
+            }
+    });
+    answer.start(0);
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_TRUE(asked.isEmpty()) << asked.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(column(grid, 0).size(), 12);
 }
 
 TEST_F(StatsTest, ListGridHintGoesToTheStatusBarWithoutATip)
