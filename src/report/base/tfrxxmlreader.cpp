@@ -150,7 +150,10 @@ bool TfrxXMLReader::ReadRootItem(TfrxXMLItem *root, TfrxXMLLoad mode)
     // Applies a tag to an element; true when the element has children to read.
     auto apply = [](TfrxXMLItem *item, Tag &tag) {
         bool children = true;
-        if (tag.Name.endsWith(QLatin1Char('/'))) {
+        // Every slash goes, not just one: the writer puts one "/" after a
+        // name without children, so a name that kept one of its own would
+        // lose it on the next read and never read back as it was written.
+        while (tag.Name.endsWith(QLatin1Char('/'))) {
             tag.Name.chop(1);
             children = false;
         }

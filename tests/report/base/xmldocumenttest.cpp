@@ -151,7 +151,8 @@ INSTANTIATE_TEST_SUITE_P(Table, XMLReadTest, ::testing::Values(
     ReadRow{"self_closing_by_attribute", "<a><b x=\"1\"/><c /></a>", "a[b c]"},
     ReadRow{"closing_tag_with_attributes", "<a><b></b x></a>", "a[b]"},
     ReadRow{"garbage_after_root_ignored", "<a/><b><<<", "a"},
-    ReadRow{"line_breaks_between_tags", "\r\n<a>\r\n  <b/>\r\n</a>\r\n", "a[b]"}),
+    ReadRow{"line_breaks_between_tags", "\r\n<a>\r\n  <b/>\r\n</a>\r\n", "a[b]"},
+    ReadRow{"every_slash_after_a_name_goes", "<a><f/// -></a>", "a[f]"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(XMLReader, TrailingBlankAndSlashRulesOnAttributeText)
