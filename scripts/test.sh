@@ -4,10 +4,9 @@
 # report fails the run. The fuzz targets run first, so the test summary closes
 # the output: each of them (the XML reader, objects from text, prepared
 # reports) explores a fixed number of inputs from a fixed seed on top of its
-# seeds and kept inputs (LODERA_FUZZ_BUDGET, see fuzz.sh), the same inputs on
-# every run of the same sources. A prepared report takes a hundred times
-# longer per input than the others, so that target gets a smaller count. Exploring by time finds new inputs on every
-# try and belongs to a developer's own runs, not to a gate.
+# seeds and kept inputs (LODERA_FUZZ_BUDGET, see fuzz.sh). A prepared report
+# takes a hundred times longer per input than the others, so that target gets
+# a smaller count. Longer runs by time belong to a developer's own runs.
 set -euo pipefail
 src=$(cd "$(dirname "$0")/.." && pwd)
 build="${LODERA_TEST_BUILD:-$src/build-test}"
