@@ -2,16 +2,16 @@
 // filter and the plain list, the counts grid and opening the editor.
 #include "statsfixture.h"
 
+#include "boxanswer.h"
+
 #include "app/panelstatusbar.h"
 #include "records/db/maindatasets.h"
 #include "records/ui/tsrdbgrid.h"
 #include "stats/statspanel.h"
 #include "stats/tform3.h"
 
-#include <QApplication>
 #include <QDateEdit>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -155,19 +155,10 @@ TEST_F(StatsTest, CountsGridShowsEveryStaffMemberByName)
 TEST_F(StatsTest, CountsGridDeletesNothingOnCtrlDelete)
 {
     auto *grid = find<TSrDBGrid>("SrDBGrid1");
-    QStringList asked;
-    QTimer answer; // fires only inside the loop of a box, and answers every box
-    QObject::connect(&answer, &QTimer::timeout, [&] {
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *box = qobject_cast<QMessageBox *>(w); box && box->isVisible()) {
-                asked << box->text();
-                box->button(QMessageBox::Ok)->click();
-            }
-    });
-    answer.start(0);
+    BoxAnswer boxes(QMessageBox::Ok);
     grid->setFocus();
     QTest::keyClick(grid, Qt::Key_Delete, Qt::ControlModifier);
-    EXPECT_TRUE(asked.isEmpty()) << asked.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(boxes.texts().isEmpty()) << boxes.texts().join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(column(grid, 0).size(), 12);
 }
 
