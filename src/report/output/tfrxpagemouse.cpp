@@ -1,6 +1,7 @@
 #include "report/output/tfrxpagemouse.h"
 
 #include "report/base/frxunits.h"
+#include "report/base/tfrxxmlitem.h"
 #include "report/model/tfrxreportpage.h"
 #include "report/model/tfrxview.h"
 #include "report/output/tfrxpreviewpages.h"
@@ -41,7 +42,11 @@ TfrxMouseResult TfrxPageMouse::HandleMouse(int index, int x, int y, double scale
                     if (ok && n >= 1 && n <= m_store.PageCount())
                         result.showPage = n - 1;
                 } else if (url.startsWith(QLatin1Char('#'))) {
-                    result.showPage = m_store.AnchorPageOf(url.mid(1)) - 1; // it counts from 1
+                    // The anchor's page and position; an unknown anchor asks for nothing.
+                    if (const TfrxXMLItem *anchor = m_store.FindAnchorItem(url.mid(1))) {
+                        result.showPage = anchor->GetAttr(QStringLiteral("page")).toInt();
+                        result.showTop = anchor->GetAttr(QStringLiteral("top")).toDouble();
+                    }
                 } else {
                     result.openUrl = url;
                 }

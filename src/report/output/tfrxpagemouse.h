@@ -24,6 +24,7 @@ struct TfrxMouseResult
     int cursor = 0;           // 0: the default pointer
     QString url;              // shown in the preview's status bar
     int showPage = -1;        // a click asks for this page (0-based)
+    double showTop = -1;      // ... scrolled to this position on it (an anchor's), or -1
     QString openUrl;          // a click asks the shell to open this
 };
 

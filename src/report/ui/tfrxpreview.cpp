@@ -1,7 +1,6 @@
 #include "report/ui/tfrxpreview.h"
 
 #include "report/base/frxunits.h"
-#include "report/base/tfrxxmlitem.h"
 #include "report/model/tfrxreport.h"
 #include "report/model/tfrxreportpage.h"
 #include "report/output/tfrxpagemouse.h"
@@ -552,12 +551,8 @@ void TfrxPreview::HandlePageMouse(int index, QPoint pos, Qt::MouseButton button,
     emit StatusMessage(found.url);
     if (!click || found.url.isEmpty())
         return;
-    if (found.url.startsWith(QLatin1Char('#'))) {
-        // An anchor: its page, scrolled to where it was stored.
-        if (const TfrxXMLItem *anchor = m_pages->FindAnchorItem(found.url.mid(1))) {
-            ScrollToPosition(anchor->GetAttr(QStringLiteral("page")).toInt() + 1,
-                             anchor->GetAttr(QStringLiteral("top")).toDouble());
-        }
+    if (found.showPage >= 0 && found.showTop >= 0) {
+        ScrollToPosition(found.showPage + 1, found.showTop); // an anchor, where it was stored
     } else if (found.showPage >= 0) {
         SetPageNo(found.showPage + 1);
     } else if (!found.openUrl.isEmpty()) {
