@@ -113,7 +113,10 @@ void TfrxDataBandWalker::RunBand(TfrxBand *band)
                 e.EndKeep(band);
             ++e.m_counters[band].line;
             ++e.m_counters[band].lineThrough;
+            // What prints under the row nests under its outline item.
+            e.AddOutlineItem(band->OutlineText(), e.m_placedTop);
             Run(links.subBands);
+            e.EndOutlineItem(band);
             first = false;
         }
         if (band->FooterAfterEach())
@@ -146,6 +149,7 @@ void TfrxDataBandWalker::OpenGroups(TfrxEngineGroups &groups, int from)
         if (header->KeepTogether())
             e.StartKeep(header);
         e.ShowBand(header);
+        e.AddOutlineItem(header->OutlineText(), e.m_placedTop);
         if (header->ReprintOnNewPage())
             e.AddHeader(header);
     }
@@ -157,6 +161,7 @@ void TfrxDataBandWalker::CloseGroups(TfrxEngineGroups &groups, int downTo)
     for (int i = int(groups.Headers().size()) - 1; i >= downTo; --i) {
         TfrxBand *header = groups.Headers()[i];
         e.ShowBand(e.m_bands.GroupFooter(header));
+        e.EndOutlineItem(header);
         e.RemoveHeader(header);
         e.EndKeep(header);
     }

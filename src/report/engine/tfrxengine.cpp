@@ -14,7 +14,10 @@
 #include "report/model/tfrxreportpage.h"
 #include "report/model/tfrxreportsummary.h"
 #include "report/model/tfrxreporttitle.h"
+#include "report/output/tfrxcustomoutline.h"
 #include "report/output/tfrxcustompreviewpages.h"
+
+#include <cmath>
 
 namespace {
 constexpr double kMmToPixels = 3.77953;
@@ -238,6 +241,12 @@ void TfrxEngine::OpenOutputPage()
 {
     m_store->StartOutputPage(m_page);
     ++m_outputPage;
+    // Every output page of a page with an outline text starts an item of
+    // its own at the outline's top level.
+    if (!m_page->OutlineText().isEmpty() && m_store->Outline()) {
+        m_store->Outline()->LevelRoot();
+        AddOutlineItem(m_page->OutlineText(), 0);
+    }
     CurY = 0;
     ShowBand(firstBandOf<TfrxOverlay>(m_page));
     CurY = 0;
@@ -350,6 +359,22 @@ void TfrxEngine::ShowFooterBand(TfrxBand *band, FooterRepeat repeat)
         }
     }
     m_aggregates.ResetFor(band);
+}
+
+bool TfrxEngine::AddOutlineItem(const QString &outlineText, double top)
+{
+    TfrxCustomOutline *outline = m_store->Outline();
+    if (outlineText.isEmpty() || !outline)
+        return false;
+    const QString text = m_hooks.calc ? m_hooks.calc(outlineText).toString() : outlineText;
+    outline->AddItem(text, int(std::lround(top)));
+    return true;
+}
+
+void TfrxEngine::EndOutlineItem(const TfrxBand *band)
+{
+    if (band && !band->OutlineText().isEmpty() && m_store->Outline())
+        m_store->Outline()->LevelUp();
 }
 
 void TfrxEngine::NewPage()

@@ -19,6 +19,7 @@
 //
 // The store is reached through its header-only interface, so the engine does
 // not link the output layer.
+#include "report/engine/tfrxbandsplitter.h"
 #include "report/engine/tfrxengineaggregates.h"
 #include "report/engine/tfrxenginebands.h"
 
@@ -41,6 +42,9 @@ struct TfrxEngineHooks {
     std::function<QVariant(const QString &expression)> calc;
     // Height the loaded content of a stretcheable object needs.
     std::function<double(TfrxStretcheable *object)> calcHeight;
+    // A memo's loaded text split where a memo `height` pixels high ends
+    // (split bands); without it memos are not split but wait whole.
+    TfrxBandSplitter::SplitText splitText;
     // Calls a script procedure by name with `sender` as its parameter; a name
     // the script does not define is ignored.
     std::function<void(const QString &procedure, QObject *sender)> callScript;
@@ -150,6 +154,12 @@ private:
     void StartKeepAt(TfrxBand *band, const StorePosition &at);
     StorePosition CurrentPosition() const;
     void EndKeep(TfrxBand *band);
+    // An outline item for a band's or page's outline text (an expression) at
+    // `top` of the page being written, made the current item; false when
+    // the text is empty or the store keeps no outline.
+    bool AddOutlineItem(const QString &outlineText, double top);
+    // Back to the parent item after what was nested under a band's item.
+    void EndOutlineItem(const TfrxBand *band);
 
     TfrxReport *m_report;
     TfrxCustomPreviewPages *m_store;
@@ -168,6 +178,7 @@ private:
     double m_bodyTop = 0;
     double m_titleTop = -1;   // where the title printed on this page, or -1
     double m_bandColumnX = 0; // offset of the band column being filled
+    double m_placedTop = 0;   // where the band shown last was placed
     int m_outputPage = 0;    // output pages opened in this run
     bool m_firstOfPass = false, m_firstPage = false, m_lastPage = false, m_printingHeaders = false;
     bool m_headersForColumn = false; // header-list bands repeat in a new page column

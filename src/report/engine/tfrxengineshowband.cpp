@@ -65,6 +65,7 @@ void TfrxEngine::ShowBand(TfrxBand *band)
 void TfrxEngine::ShowBandItself(TfrxBand *band)
 {
     m_curObject = band->Name();
+    m_placedTop = CurY;
     const int kind = band->BandNumber();
     if (!m_printingHeaders && band->Visible() && band->StartNewPage()) {
         // A data band's first row, or a group's first start, never opens a
@@ -104,6 +105,7 @@ void TfrxEngine::PlaceBand(TfrxBand *band)
         band->SetLeft(IsColumnBand(band) ? CurX + m_bandColumnX : CurX);
         band->SetTop(CurY);
     }
+    m_placedTop = CurY;
     // A header-list band is on a page once, unless it repeats in a new page column.
     if (!m_printingHeaders || m_headersForColumn || !m_store->HasBandOutput(band))
         m_store->RecordBand(band);
@@ -112,7 +114,7 @@ void TfrxEngine::PlaceBand(TfrxBand *band)
 
 void TfrxEngine::SplitBand(TfrxBand *band)
 {
-    TfrxBandSplitter splitter(band);
+    TfrxBandSplitter splitter(band, m_hooks.splitText);
     while (!splitter.Done() && !m_terminated) {
         const bool fresh = CurY <= m_bodyTop;
         if (!splitter.NextPart(FreeSpace(), fresh ? TfrxPartPlacement::MustTake : TfrxPartPlacement::MayWait)) {

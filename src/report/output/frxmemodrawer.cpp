@@ -136,11 +136,25 @@ double CalcMemoWidth(TfrxCustomMemoView &memo)
     return frxRound(text.TextWidth() + MemoExtraWidth(memo));
 }
 
-QStringList MemoRemainingText(TfrxCustomMemoView &memo)
+TfrxMemoSplit SplitMemoText(TfrxCustomMemoView &memo, double height)
 {
-    TfrxDrawTextLock lock(TfrxDrawText::Shared());
-    TfrxDrawText &text = lock.get();
-    Configure(text, memo);
-    Layout(text, memo, memo.Memo(), LayoutBox::Memo);
-    return text.RemainingText();
+    const double ownHeight = memo.Height();
+    memo.SetHeight(height);
+    TfrxDrawText::Split split;
+    {
+        TfrxDrawTextLock lock(TfrxDrawText::Shared());
+        TfrxDrawText &text = lock.get();
+        Configure(text, memo);
+        Layout(text, memo, memo.Memo(), LayoutBox::Memo);
+        split = text.SplitText();
+    }
+    memo.SetHeight(ownHeight);
+    TfrxMemoSplit result{split.fits, split.rest, 0};
+    if (!result.rest.isEmpty()) {
+        const QStringList whole = memo.Memo();
+        memo.SetMemo(result.rest);
+        result.restHeight = CalcMemoHeight(memo);
+        memo.SetMemo(whole);
+    }
+    return result;
 }

@@ -1,8 +1,9 @@
 #pragma once
 // Drawing and measuring a memo: its background and frame, the rule lines of
 // Underlines, and its text through TfrxDrawText. CalcMemoHeight and
-// CalcMemoWidth are what the band engine asks when a memo stretches; they lay
-// the text out exactly as drawing does.
+// CalcMemoWidth are what the band engine asks when a memo stretches, and
+// SplitMemoText when a memo is split over pages; they lay the text out
+// exactly as drawing does.
 #include "report/output/frxviewrect.h"
 
 #include <QStringList>
@@ -27,5 +28,12 @@ void DrawMemo(Canvas &canvas, TfrxCustomMemoView &memo, const TfrxMemoDrawing &d
 double CalcMemoHeight(TfrxCustomMemoView &memo);
 double CalcMemoWidth(TfrxCustomMemoView &memo);
 
-// The lines of the memo's text that do not fit its height, for splitting.
-QStringList MemoRemainingText(TfrxCustomMemoView &memo);
+// The memo's text split for a page break: the lines that fit in a memo
+// `height` report pixels high (its gaps and frame included), the rest, and
+// the height the rest needs.
+struct TfrxMemoSplit
+{
+    QStringList fits, rest;
+    double restHeight = 0;
+};
+TfrxMemoSplit SplitMemoText(TfrxCustomMemoView &memo, double height);

@@ -22,7 +22,7 @@
 
 class QIODevice;
 class TfrxComponent;
-class TfrxOutline;
+class TfrxCustomOutline;
 class TfrxReport;
 class TfrxReportPage;
 
@@ -93,7 +93,7 @@ public:
     // --- anchors and outline
     virtual void StoreAnchor(const QString &text) = 0;
     virtual int AnchorPageOf(const QString &text) const = 0;
-    virtual TfrxOutline *Outline() const = 0;
+    virtual TfrxCustomOutline *Outline() const = 0;
 
     // --- fields the engine and the preview keep
     TfrxPageStepMode PageStepMode = TfrxPageStepMode::StepOnto;

@@ -250,21 +250,26 @@ double TfrxDrawText::TextWidth() const
     return widest * kToReport;
 }
 
-QStringList TfrxDrawText::RemainingText() const
+TfrxDrawText::Split TfrxDrawText::SplitText() const
 {
     const double available = WrapWidthIsHeight() ? m_layout.width() : m_layout.height();
     const double lineHeight = LineHeight();
     qsizetype fit = 0;
     while (fit < m_lines.size() && (fit + 1) * lineHeight <= available + 1e-9)
         ++fit;
-    QStringList rest;
-    if (fit >= m_lines.size())
-        return rest;
+    Split split;
+    if (fit >= m_lines.size()) {
+        split.fits = m_sourceLines;
+        return split;
+    }
     const Line &first = m_lines[fit];
-    rest.append(m_sourceLines[first.SourceLine].mid(first.SourceStart));
-    for (qsizetype n = first.SourceLine + 1; n < m_sourceLines.size(); ++n)
-        rest.append(m_sourceLines[n]);
-    return rest;
+    split.fits = m_sourceLines.mid(0, first.SourceLine);
+    const QString &cut = m_sourceLines[first.SourceLine];
+    if (first.SourceStart > 0)
+        split.fits.append(cut.left(first.SourceStart));
+    split.rest.append(cut.mid(first.SourceStart));
+    split.rest.append(m_sourceLines.mid(first.SourceLine + 1));
+    return split;
 }
 
 TfrxDrawTextLock::TfrxDrawTextLock(TfrxDrawText &shared)

@@ -87,8 +87,16 @@ public:
     double LineHeight() const;
     double TextHeight() const;
     double TextWidth() const;
+    // The memo lines split where the layout rectangle's height ends: the
+    // lines that fit, and the rest. A memo line broken by wrapping is cut
+    // where its first output line that does not fit begins.
+    struct Split
+    {
+        QStringList fits, rest;
+    };
+    Split SplitText() const;
     // Memo lines that do not fit the layout rectangle's height.
-    QStringList RemainingText() const;
+    QStringList RemainingText() const { return SplitText().rest; }
 
     void PaintText(Canvas &canvas, TfrxHAlign hAlign, TfrxVAlign vAlign);
     // One output line at (x, y), the top of its cell, in `width` device pixels.

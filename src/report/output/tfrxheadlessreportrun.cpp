@@ -112,6 +112,10 @@ void TfrxHeadlessReportRun::runBuild()
             return CalcMemoHeight(*memo);
         return object->Height();
     };
+    hooks.splitText = [](TfrxCustomMemoView *memo, double height) {
+        TfrxMemoSplit split = SplitMemoText(*memo, height);
+        return TfrxTextSplit{std::move(split.fits), std::move(split.rest), split.restHeight};
+    };
     hooks.processMessages = [this] { ProcessMessages(); };
     hooks.callScript = [&script, &engine](const QString &procedure, QObject *sender) {
         // A procedure the script does not define is not called.

@@ -5,36 +5,26 @@
 // root's "outline" element, each with its text, 0-based page and top. The
 // outline keeps a current element, where AddItem appends; the engine walks
 // levels with LevelDown/LevelUp/LevelRoot while it runs nested bands.
-#include <QString>
+#include "report/output/tfrxcustomoutline.h"
 
 #include <functional>
 
 class TfrxXMLDocument;
 class TfrxXMLItem;
 
-struct TfrxOutlineEntry
-{
-    QString Text;
-    int Page = 0;
-    int Top = 0;
-};
-
-class TfrxOutline
+class TfrxOutline : public TfrxCustomOutline
 {
 public:
     // pageIndex gives the page the store is writing.
     TfrxOutline(TfrxXMLDocument *document, std::function<int()> pageIndex);
 
-    void AddItem(const QString &text, int top);
-    void LevelRoot();
-    void LevelUp();
-    void LevelDown(int index);
-    // Children of the current element.
-    int Count() const;
-    TfrxOutlineEntry GetItem(int index) const;
-    // The item at that index of the current level and every item after it (with
-    // their children) move to the next page, their tops by delta.
-    void ShiftItems(int fromIndex, int delta);
+    void AddItem(const QString &text, int top) override;
+    void LevelRoot() override;
+    void LevelUp() override;
+    void LevelDown(int index) override;
+    int Count() const override;
+    TfrxOutlineEntry GetItem(int index) const override;
+    void ShiftItems(int fromIndex, int delta) override;
 
     // The "outline" element (created when missing).
     TfrxXMLItem *RootItem() const;

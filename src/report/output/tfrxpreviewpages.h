@@ -22,6 +22,7 @@
 // EmptyPageCache and live with the painting code.
 #include "report/base/tfrxxmldocument.h"
 #include "report/output/tfrxcustompreviewpages.h"
+#include "report/output/tfrxoutline.h"
 #include "report/output/tfrxpagecache.h"
 #include "report/output/tfrxpreviewpagedata.h"
 #include "report/output/tfrxsourcepages.h"
@@ -32,7 +33,6 @@
 class Canvas;
 struct TfrxMouseResult;
 enum class TfrxMouseAction;
-class TfrxOutline;
 class TfrxRunControl;
 class TfrxXMLItem;
 

@@ -9,6 +9,9 @@
 #include "report/model/tfrxcomponent.h"
 #include "report/model/tfrxreport.h"
 #include "report/model/tfrxvariables.h"
+#include "report/output/tfrxpreviewpages.h"
+
+#include <cmath>
 
 namespace {
 
@@ -107,6 +110,55 @@ private:
     const TfrxReportScript *m_owner;
 };
 
+// The outline of the build's prepared pages: AddItem(Text[, Top]) adds an
+// item under the current one (at the engine's vertical position when no top
+// is given) and makes it current; LevelRoot, LevelUp, LevelDown(Index) and
+// Count walk it. Like "Engine" it has no members between builds.
+class OutlineObject : public TfsHostObject
+{
+public:
+    OutlineObject(const TfrxReportScript *owner, TfrxReport *report) : m_owner(owner), m_report(report) {}
+
+    QString className() const override { return QStringLiteral("TfrxOutline"); }
+
+    std::optional<QVariant> member(const QString &name, const QVariantList &args) override
+    {
+        TfrxEngine *e = m_owner->Engine();
+        TfrxCustomOutline *outline = m_report->PreviewPages()->Outline();
+        if (!e || !outline)
+            return std::nullopt;
+        const auto is = [&name](const char *member) {
+            return name.compare(QLatin1String(member), Qt::CaseInsensitive) == 0;
+        };
+        if (is("AddItem")) {
+            if (args.isEmpty())
+                throw TfsError(QStringLiteral("AddItem: bir metin bekleniyordu"));
+            const double top = args.size() > 1 ? tfs::toFloat(args[1]) : e->CurY;
+            outline->AddItem(tfs::toText(args[0]), int(std::lround(top)));
+            return QVariant();
+        }
+        if (is("LevelRoot")) {
+            outline->LevelRoot();
+            return QVariant();
+        }
+        if (is("LevelUp")) {
+            outline->LevelUp();
+            return QVariant();
+        }
+        if (is("LevelDown")) {
+            outline->LevelDown(int(tfs::toInteger(args.value(0))));
+            return QVariant();
+        }
+        if (is("Count"))
+            return outline->Count();
+        return std::nullopt;
+    }
+
+private:
+    const TfrxReportScript *m_owner;
+    TfrxReport *m_report;
+};
+
 } // namespace
 
 TfrxReportScript::TfrxReportScript(TfrxReport *report) : m_report(report), m_cache(&m_script) {}
@@ -123,6 +175,7 @@ bool TfrxReportScript::Prepare(const Evaluator &get, const Evaluator &calc, QStr
     }
     m_script.addObject(QStringLiteral("Report"), m_report);
     m_script.addObject(QStringLiteral("Engine"), std::make_shared<EngineObject>(this));
+    m_script.addObject(QStringLiteral("Outline"), std::make_shared<OutlineObject>(this, m_report));
     m_script.addVariable(QStringLiteral("Value"));
 
     TfrxReport *report = m_report;

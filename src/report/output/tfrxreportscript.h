@@ -7,14 +7,15 @@
 // under its Name) and "Report", the variable "Value", "Get" and "Calc" (the
 // functions given), "Set" over the report's Variables, the IIF macro
 // (calculating through "Calc"), the aggregate macros SUM, AVG, MIN, MAX and
-// COUNT (answered by the engine of the build) and "Engine", the band engine
-// of the build, and then the report's ScriptText is compiled.
+// COUNT (answered by the engine of the build), "Engine", the band engine
+// of the build, and "Outline", and then the report's ScriptText is compiled.
 //
 // "Engine" shows CurX, CurY, CurColumn, CurVColumn, PageHeight, PageWidth
 // and TotalPages (all of them writable), FinalPass, DoublePass, StartDate
 // and StartTime, and the calls ShowBand(Band), NewPage, NewColumn,
-// FreeSpace and StopReport. Between builds it has no members, and an
-// aggregate is Null. A text that does not compile gives the
+// FreeSpace and StopReport. "Outline" is the outline of the prepared pages:
+// AddItem(Text[, Top]), LevelRoot, LevelUp, LevelDown(Index) and Count.
+// Between builds neither has members, and an aggregate is Null. A text that does not compile gives the
 // line "Script Hatası <line:column>: <message>" and Prepare() answers false.
 //
 // The objects registered are those of the template as it is at the start of

@@ -64,6 +64,18 @@ TEST_F(GroupsTest, NestedGroupsCloseInnermostFirstAndReopenWithTheOuter)
     EXPECT_EQ(order.join(' '), "G1 G2 M F2 G2 M F2 F1 G1 G2 M M F2 G2 M F2 F1");
 }
 
+TEST_F(GroupsTest, OutlineNestsTheRowsUnderTheirGroup)
+{
+    group("G1", 0, "dept")->SetOutlineText("dept");
+    master(10)->SetOutlineText("amount");
+    add<TfrxGroupFooter>("F1", 20, 0);
+    page->SetPaperHeight(1000 / 3.77953);
+    // G1@0, rows at 10 and 20, F1 (0 high) at 30, G1@30, rows at 40, 50, 60.
+    run();
+    EXPECT_EQ(store.outline.log.join(' '),
+              "A@1:0 10@1:10 up 20@1:20 up up B@1:30 5@1:40 up 7@1:50 up 9@1:60 up up");
+}
+
 TEST_F(GroupsTest, LineStartsAgainInEveryGroupAggregatesPerGroupAndRunning)
 {
     group("G", 0, "dept");

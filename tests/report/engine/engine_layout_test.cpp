@@ -68,7 +68,7 @@ public:
     void SavePreparedFile(const QString &) override {}
     void StoreAnchor(const QString &) override {}
     int AnchorPageOf(const QString &) const override { return 0; }
-    TfrxOutline *Outline() const override { return nullptr; }
+    TfrxCustomOutline *Outline() const override { return nullptr; }
 };
 
 // A page of exactly 100 pixels of printable height: paper and margins in

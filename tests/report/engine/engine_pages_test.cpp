@@ -50,6 +50,16 @@ INSTANTIATE_TEST_SUITE_P(
         PageFlagCase{"FooterNotOnLast", true, true, false, {"1:PH@0", "1:PF@80", "2:PH@0", "2:PF@80", "3:PH@0"}}),
     [](const auto &info) { return std::string(info.param.name); });
 
+TEST_F(PagesTest, EveryOutputPageStartsAnOutlineItemAtTheTop)
+{
+    // No expression hook: the outline texts are taken as they are.
+    page->SetOutlineText("Sayfa");
+    rows<TfrxMasterData>("M", 0, 30, 4)->SetOutlineText("Satır");
+    EXPECT_EQ(run(), QStringList({"1:M@0", "1:M@30", "1:M@60", "2:M@0"}));
+    EXPECT_EQ(store.outline.log.join(' '),
+              "root Sayfa@1:0 Satır@1:0 up Satır@1:30 up Satır@1:60 up root Sayfa@2:0 Satır@2:0 up");
+}
+
 TEST_F(PagesTest, StartNewPageNeverOpensAPageForTheFirstRow)
 {
     add<TfrxReportTitle>("Title", 0, 10);

@@ -106,6 +106,124 @@ TEST_F(StretchTest, ObjectTallerThanAPageStillEndsTheSplit)
     EXPECT_EQ(objects(store.Find(2, "Big")), "After@0+5");
 }
 
+// Memo text split by a rule that is easy to count: every line is 10 pixels,
+// a memo has no gaps.
+class SplitTest : public StretchTest
+{
+protected:
+    void SetUp() override
+    {
+        StretchTest::SetUp();
+        engine.Hooks().splitText = [](TfrxCustomMemoView *memo, double height) {
+            const qsizetype fit = std::min(memo->Memo().size(), qsizetype(height / 10));
+            const QStringList rest = memo->Memo().mid(fit);
+            return TfrxTextSplit{memo->Memo().mid(0, fit), rest, 10.0 * rest.size()};
+        };
+    }
+    static QStringList numbered(int from, int to)
+    {
+        QStringList out;
+        for (int i = from; i <= to; ++i)
+            out << QString::number(i);
+        return out;
+    }
+    QString texts(const RecordedBand *band)
+    {
+        QStringList out;
+        for (const RecordedObject &o : band->objects)
+            out << o.name + ":" + (o.text.isEmpty() ? "-" : o.text.first() + ".." + o.text.last());
+        return out.join(' ');
+    }
+};
+
+TEST_F(SplitTest, MemoGivesUpTheLinesThatFitAndTheRestGoesOn)
+{
+    add<TfrxReportTitle>("Title", 0, 20);
+    auto *band = rows<TfrxMasterData>("Big", 30, 160, 1);
+    band->SetAllowSplit(true);
+    memo(band, "M", 0, 0, 50, 150, numbered(1, 15).join('\n'));
+    memo(band, "Below", 0, 150, 50, 10, "alt");
+    // Page 1 has 80: M keeps lines 1-8 down to the part's bottom; lines 9-15
+    // start the next part and take the 70 left of M's box; Below follows.
+    EXPECT_EQ(run(), QStringList({"1:Title@0", "1:Big@20", "2:Big@0"}));
+    EXPECT_EQ(objects(store.Find(1, "Big")), "M@0+80");
+    EXPECT_EQ(texts(store.Find(1, "Big")), "M:1..8");
+    EXPECT_EQ(store.Find(1, "Big")->height, 80);
+    EXPECT_EQ(objects(store.Find(2, "Big")), "M@0+70 Below@70+10");
+    EXPECT_EQ(texts(store.Find(2, "Big")), "M:9..15 Below:alt..alt");
+    EXPECT_EQ(store.Find(2, "Big")->height, 80);
+    // The band has its own text and sizes back.
+    EXPECT_EQ(band->Height(), 160);
+    auto *m = qobject_cast<TfrxCustomMemoView *>(band->Objects()[0]);
+    EXPECT_EQ(m->Height(), 150);
+    EXPECT_EQ(m->Memo(), numbered(1, 15));
+}
+
+TEST_F(SplitTest, MemoLongerThanTwoPagesSplitsOnEach)
+{
+    auto *band = rows<TfrxMasterData>("Big", 0, 250, 1);
+    band->SetAllowSplit(true);
+    memo(band, "M", 0, 0, 50, 250, numbered(1, 25).join('\n'));
+    EXPECT_EQ(run(), QStringList({"1:Big@0", "2:Big@0", "3:Big@0"}));
+    EXPECT_EQ(texts(store.Find(1, "Big")), "M:1..10");
+    EXPECT_EQ(texts(store.Find(2, "Big")), "M:11..20");
+    EXPECT_EQ(texts(store.Find(3, "Big")), "M:21..25");
+    EXPECT_EQ(objects(store.Find(3, "Big")), "M@0+50");
+}
+
+struct GrowthCase {
+    const char *name;
+    TfrxStretchMode mode;
+    const char *secondPart;
+};
+
+class SplitGrowthTest : public SplitTest, public ::testing::WithParamInterface<GrowthCase>
+{
+};
+
+TEST_P(SplitGrowthTest, RestOfAStretchingMemoTakesWhatItsLinesNeed)
+{
+    // M from 5 to 105 holds 10 lines. Page 1 has 80: 75 for M, 7 lines. The
+    // 3 left need 30, but only 25 of M's box is left. A stretching memo takes
+    // 30 and pushes Under (below it) down by 5; Beside does not overlap M and
+    // stays. A memo that does not stretch keeps its box.
+    add<TfrxReportTitle>("Title", 0, 20);
+    auto *band = rows<TfrxMasterData>("Big", 30, 120, 1);
+    band->SetAllowSplit(true);
+    memo(band, "M", 0, 5, 50, 100, numbered(1, 10).join('\n'))->SetStretchMode(GetParam().mode);
+    memo(band, "Under", 10, 105, 20, 10);
+    memo(band, "Beside", 60, 105, 20, 10);
+    run();
+    EXPECT_EQ(objects(store.Find(1, "Big")), "M@5+75");
+    EXPECT_EQ(texts(store.Find(1, "Big")), "M:1..7");
+    EXPECT_EQ(objects(store.Find(2, "Big")), GetParam().secondPart);
+    EXPECT_EQ(texts(store.Find(2, "Big")).section(' ', 0, 0), "M:8..10");
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, SplitGrowthTest,
+                         ::testing::Values(GrowthCase{"stretching", TfrxStretchMode::smActualHeight,
+                                                      "M@0+30 Under@30+10 Beside@25+10"},
+                                           GrowthCase{"fixed", TfrxStretchMode::smDontStretch,
+                                                      "M@0+25 Under@25+10 Beside@25+10"}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(SplitTest, MemosThatCannotBeCutIntoLinesWaitWhole)
+{
+    // Text with tags, turned text, and a memo whose first line does not fit
+    // the 5 pixels left of page 1. On page 2 all of High's text fits the 25
+    // pixels down to the page bottom: it ends there.
+    add<TfrxReportTitle>("Title", 0, 20);
+    auto *band = rows<TfrxMasterData>("Big", 30, 120, 1);
+    band->SetAllowSplit(true);
+    memo(band, "Tags", 0, 0, 20, 100, numbered(1, 10).join('\n'))->SetAllowHTMLTags(true);
+    memo(band, "Turned", 20, 0, 20, 100, numbered(1, 10).join('\n'))->SetRotation(90);
+    memo(band, "High", 40, 75, 20, 40, "x");
+    memo(band, "Small", 60, 0, 20, 30, "y");
+    run();
+    EXPECT_EQ(objects(store.Find(1, "Big")), "Small@0+30");
+    EXPECT_EQ(objects(store.Find(2, "Big")), "Tags@0+100 Turned@0+100 High@75+25");
+}
+
 TEST_F(StretchTest, ErrorWhileABandIsOutputEndsTheRunAndRestoresTheTemplate)
 {
     auto *band = rows<TfrxMasterData>("Band", 0, 20, 3);

@@ -6,7 +6,9 @@
 // keeping their distance to it. Only one page footer and one column footer
 // count as "already on the page", whichever template band they came from.
 #include "report/model/tfrxband.h"
+#include "report/model/tfrxcustommemoview.h"
 #include "report/model/tfrxreportpage.h"
+#include "report/output/tfrxcustomoutline.h"
 #include "report/output/tfrxcustompreviewpages.h"
 
 #include <QStringList>
@@ -20,6 +22,7 @@ inline void PrintTo(const QStringList &l, std::ostream *os) { *os << '{' << l.jo
 struct RecordedObject {
     QString name;
     double top, height;
+    QStringList text; // a memo's lines
 };
 
 struct RecordedBand {
@@ -28,6 +31,28 @@ struct RecordedBand {
     double left, top, height;
     QList<RecordedObject> objects;
     QString extra;
+};
+
+// What the engine does with the outline: "text@page:top" for an item (pages
+// from 1), "up" and "root".
+class RecordingOutline : public TfrxCustomOutline
+{
+public:
+    explicit RecordingOutline(const int &writePage) : m_writePage(writePage) {}
+    QStringList log;
+    void AddItem(const QString &text, int top) override
+    {
+        log << QStringLiteral("%1@%2:%3").arg(text).arg(m_writePage + 1).arg(top);
+    }
+    void LevelRoot() override { log << QStringLiteral("root"); }
+    void LevelUp() override { log << QStringLiteral("up"); }
+    void LevelDown(int) override {}
+    int Count() const override { return 0; }
+    TfrxOutlineEntry GetItem(int) const override { return {}; }
+    void ShiftItems(int, int) override {}
+
+private:
+    const int &m_writePage;
 };
 
 class EngineTestPages : public TfrxCustomPreviewPages
@@ -72,8 +97,10 @@ public:
     {
         RecordedBand r{band, band->Name(), band->Left(), band->Top(), band->Height(), {}, extra ? extra() : QString()};
         for (TfrxComponent *c : band->Objects())
-            if (c->Visible())
-                r.objects << RecordedObject{c->Name(), c->Top(), c->Height()};
+            if (c->Visible()) {
+                auto *memo = qobject_cast<TfrxCustomMemoView *>(c);
+                r.objects << RecordedObject{c->Name(), c->Top(), c->Height(), memo ? memo->Memo() : QStringList()};
+            }
         if (r.name.isEmpty() && !r.objects.isEmpty())
             r.name = "[" + r.objects.first().name + "]";
         pages[WritePageIndex] << r;
@@ -142,7 +169,9 @@ public:
     void SavePreparedFile(const QString &) override {}
     void StoreAnchor(const QString &) override {}
     int AnchorPageOf(const QString &) const override { return 0; }
-    TfrxOutline *Outline() const override { return nullptr; }
+    TfrxCustomOutline *Outline() const override { return &outline; }
+
+    mutable RecordingOutline outline{WritePageIndex};
 
 private:
     QList<RecordedBand> m_cut;

@@ -400,14 +400,41 @@ TEST(RenderPaint, HighlightColourIsRestoredAfterDrawing)
     EXPECT_EQ(memo.Color(), clNone);
 }
 
-TEST(RenderSplit, RemainingTextStartsAtTheFirstLineThatDoesNotFit)
+TEST(RenderSplit, TextIsSplitAtTheFirstLineThatDoesNotFit)
 {
     TfrxMemoView memo;
-    memo.SetBounds(0, 0, 300, 33); // text height 32: two lines of 15.28
+    memo.SetBounds(0, 0, 300, 200);
     memo.SetText(QStringLiteral("bir\niki\nüç\ndört"));
-    EXPECT_EQ(MemoRemainingText(memo), (QStringList{"üç", "dört"}));
-    memo.SetHeight(200);
-    EXPECT_TRUE(MemoRemainingText(memo).isEmpty());
+    // 33 high: 31 for the text after GapY, two lines of 15.28. The rest needs
+    // 2 x 15.28 + 2 = 32.56, rounded 33.
+    TfrxMemoSplit split = SplitMemoText(memo, 33);
+    EXPECT_EQ(split.fits, (QStringList{"bir", "iki"}));
+    EXPECT_EQ(split.rest, (QStringList{"üç", "dört"}));
+    EXPECT_EQ(split.restHeight, 33);
+    EXPECT_EQ(memo.Height(), 200) << "the memo keeps its own height";
+    EXPECT_EQ(memo.Memo().size(), 4);
+    split = SplitMemoText(memo, 200);
+    EXPECT_EQ(split.fits.size(), 4);
+    EXPECT_TRUE(split.rest.isEmpty());
+    // Not even one line: everything is the rest.
+    split = SplitMemoText(memo, 10);
+    EXPECT_TRUE(split.fits.isEmpty());
+    EXPECT_EQ(split.rest.size(), 4);
+}
+
+TEST(RenderSplit, AWrappedLineIsCutWhereItsFirstLineThatDoesNotFitBegins)
+{
+    TfrxMemoView memo;
+    // "aaa bbb ccc" wraps into three lines in a box just wider than "aaa ".
+    const double word = Width600(QStringLiteral("aaa ")) * 0.16;
+    memo.SetBounds(0, 0, word + 4 + 1, 200);
+    memo.SetText(QStringLiteral("a\naaa bbb ccc"));
+    // Three lines fit: "a", "aaa ", "bbb ".
+    const TfrxMemoSplit split = SplitMemoText(memo, 3 * 15.28 + 2 + 0.5);
+    ASSERT_EQ(split.fits.size(), 2);
+    EXPECT_EQ(split.fits[0], QStringLiteral("a"));
+    EXPECT_EQ(split.fits[1].trimmed(), QStringLiteral("aaa bbb"));
+    EXPECT_EQ(split.rest, QStringList{QStringLiteral("ccc")});
 }
 
 TEST(RenderAutoWidth, WidthFollowsTheTextAndRightEdgeStays)

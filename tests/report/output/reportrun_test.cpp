@@ -407,6 +407,48 @@ TEST_F(ReportRun, StretchingMemoGrowsItsRowAndShiftsWhatIsBelow)
     EXPECT_DOUBLE_EQ(qobject_cast<TfrxBand *>(report.FindObject(QStringLiteral("MasterData1")))->Height(), 100);
 }
 
+TEST_F(ReportRun, SplitRowCarriesTheLinesThatDoNotFitToTheNextPage)
+{
+    // One row whose memo holds 100 lines: 100 x 15.28 + 2 = 1530 high, the
+    // stretched row as well. Page 1 has 1046.9 - 50 = 996.9 left: the memo
+    // keeps 994.9 for its text, 65 lines (66 would need 1008.5). The other 35
+    // need 35 x 15.28 + 2 = 536.8, rounded 537, more than the 533.1 left of
+    // the memo's box, so the second part is 537 high.
+    rows.SetRangeEndCount(1);
+    QStringList lines;
+    for (int i = 1; i <= 100; ++i)
+        lines << QStringLiteral("Satır %1").arg(i);
+    TfrxMemoView *satir = memo(QStringLiteral("Satir"));
+    satir->SetText(lines.join('\n'));
+    satir->SetStretchMode(TfrxStretchMode::smActualHeight);
+    auto *master = qobject_cast<TfrxBand *>(report.FindObject(QStringLiteral("MasterData1")));
+    master->SetStretched(true);
+    master->SetAllowSplit(true);
+    ASSERT_TRUE(report.BuildPages(true)) << report.Errors().join('\n').toStdString();
+
+    ASSERT_EQ(pages(), 2);
+    EXPECT_EQ(printed(0, QStringLiteral("Satir")), QStringList{lines.mid(0, 65).join('|')});
+    EXPECT_EQ(printed(1, QStringLiteral("Satir")), QStringList{lines.mid(65).join('|')});
+    const QList<TfrxComponent *> first = bands(0, QStringLiteral("MasterData1"));
+    const QList<TfrxComponent *> second = bands(1, QStringLiteral("MasterData1"));
+    ASSERT_EQ(first.size(), 1);
+    ASSERT_EQ(second.size(), 1);
+    const double pageSpace = 277 * 3.77953;
+    EXPECT_NEAR(first[0]->Top(), 50, 0.01);
+    EXPECT_NEAR(first[0]->Height(), pageSpace - 50, 0.01);
+    ASSERT_EQ(first[0]->Objects().size(), 1);
+    EXPECT_NEAR(first[0]->Objects()[0]->Height(), pageSpace - 50, 0.01);
+    EXPECT_NEAR(second[0]->Top(), 0, 0.01);
+    EXPECT_NEAR(second[0]->Height(), 537, 0.01);
+    ASSERT_EQ(second[0]->Objects().size(), 1);
+    EXPECT_NEAR(second[0]->Objects()[0]->Top(), 0, 0.01);
+    EXPECT_NEAR(second[0]->Objects()[0]->Height(), 537, 0.01);
+    // The template keeps its text and sizes.
+    EXPECT_EQ(memo(QStringLiteral("Satir"))->Memo(), lines);
+    EXPECT_DOUBLE_EQ(memo(QStringLiteral("Satir"))->Height(), 20);
+    EXPECT_DOUBLE_EQ(qobject_cast<TfrxBand *>(report.FindObject(QStringLiteral("MasterData1")))->Height(), 100);
+}
+
 TEST_F(ReportRun, FooterTotalsTheRowsAboveIt)
 {
     const double amounts[] = {12, 8, 30, 2};
@@ -440,6 +482,28 @@ TEST_F(ReportRun, MemoTextReadsTheEngine)
     EXPECT_EQ(first[0], QStringLiteral("50 0 True False"));
     EXPECT_EQ(first[8], QStringLiteral("850 0 True False"));
     EXPECT_EQ(printed(1, QStringLiteral("Satir")), QStringList{QStringLiteral("0 0 True False")});
+}
+
+TEST_F(ReportRun, OutlineTakesTheRowsOutlineTextsAndWhatTheScriptAdds)
+{
+    // Rows at 50, 150 and 250 of page 1, each with its line number; the
+    // title's script adds an item of its own where the title starts.
+    rows.SetRangeEndCount(3);
+    auto *master = qobject_cast<TfrxBand *>(report.FindObject(QStringLiteral("MasterData1")));
+    master->SetOutlineText(QStringLiteral("Line"));
+    auto *title = qobject_cast<TfrxBand *>(report.FindObject(QStringLiteral("ReportTitle1")));
+    title->SetOnBeforePrint(QStringLiteral("ReportTitle1OnBeforePrint"));
+    report.SetScriptText({"procedure ReportTitle1OnBeforePrint(Sender: TfrxComponent);", "begin",
+                          "  Outline.AddItem('Başlık');", "  Outline.LevelUp;", "end;", "", "begin", "end."});
+    ASSERT_TRUE(report.BuildPages(true)) << report.Errors().join('\n').toStdString();
+    TfrxCustomOutline *outline = report.PreviewPages()->Outline();
+    outline->LevelRoot();
+    QStringList items;
+    for (int i = 0; i < outline->Count(); ++i) {
+        const TfrxOutlineEntry e = outline->GetItem(i);
+        items << QStringLiteral("%1@%2:%3").arg(e.Text).arg(e.Page).arg(e.Top);
+    }
+    EXPECT_EQ(items, QStringList({"Başlık@0:0", "1@0:50", "2@0:150", "3@0:250"}));
 }
 
 TEST_F(ReportRun, RepeatedValuesShowAgainUnderEveryMasterRow)
