@@ -20,6 +20,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 // The one scheduler of the test program: the CUPS client library reads its
@@ -94,12 +96,18 @@ TEST_F(PrintedReports, ReferralFormPrintsBothCopiesOnOneLandscapeSheet)
     const QString pdf = printAndWait(*report);
     EXPECT_EQ(pageCount(pdf), 1);
     // A4; the queue's filter delivers the turned sheet on upright media, so
-    // the orientation is not told by the page box here.
+    // the orientation is not told by the page box but by the text: the two
+    // copies stand side by side, each filled line holds both.
     const QSize size = pageSizePoints(pdf, 1);
     EXPECT_TRUE(size == QSize(842, 595) || size == QSize(595, 842)) << size.width() << "x" << size.height();
     const QString text = pageText(pdf, 1);
-    EXPECT_EQ(text.count(QStringLiteral("Ayşe Çiğdem Yılmaz")), 2) << text.toStdString();
-    EXPECT_EQ(text.count(QStringLiteral("Gölbaşı Şube Müdürlüğü")), 2) << text.toStdString();
+    const QString layout = tool("pdftotext", {"-layout", "-f", "1", "-l", "1", pdf, "-"});
+    for (const auto &[name, value] : fills) {
+        EXPECT_EQ(text.count(value), 2) << name << "\n" << text.toStdString();
+        const QStringList lines = layout.split(QLatin1Char('\n'));
+        EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const QString &l) { return l.count(value) == 2; }))
+            << name << " is not printed twice on one line: the sheet is not landscape\n" << layout.toStdString();
+    }
 }
 
 TEST_F(PrintedReports, StaffListPrintsEveryPageUprightWithItsNumber)
