@@ -15,6 +15,12 @@
 
 namespace {
 
+// Script names are not case sensitive.
+bool IsMember(const QString &name, const char *member)
+{
+    return name.compare(QLatin1String(member), Qt::CaseInsensitive) == 0;
+}
+
 // The band engine as scripts see it. It asks the report script for the
 // engine at every use, so that it never reaches an engine whose build has
 // ended.
@@ -30,9 +36,7 @@ public:
         TfrxEngine *e = m_owner->Engine();
         if (!e)
             return std::nullopt;
-        const auto is = [&name](const char *member) {
-            return name.compare(QLatin1String(member), Qt::CaseInsensitive) == 0;
-        };
+        const auto is = [&name](const char *member) { return IsMember(name, member); };
         if (is("CurX"))
             return e->CurX;
         if (is("CurY"))
@@ -84,9 +88,7 @@ public:
         TfrxEngine *e = m_owner->Engine();
         if (!e)
             return false;
-        const auto is = [&name](const char *member) {
-            return name.compare(QLatin1String(member), Qt::CaseInsensitive) == 0;
-        };
+        const auto is = [&name](const char *member) { return IsMember(name, member); };
         if (is("CurX"))
             e->CurX = tfs::toFloat(value);
         else if (is("CurY"))
@@ -127,9 +129,7 @@ public:
         TfrxCustomOutline *outline = m_report->PreviewPages()->Outline();
         if (!e || !outline)
             return std::nullopt;
-        const auto is = [&name](const char *member) {
-            return name.compare(QLatin1String(member), Qt::CaseInsensitive) == 0;
-        };
+        const auto is = [&name](const char *member) { return IsMember(name, member); };
         if (is("AddItem")) {
             if (args.isEmpty())
                 throw TfsError(QStringLiteral("AddItem: bir metin bekleniyordu"));
