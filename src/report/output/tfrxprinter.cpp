@@ -161,7 +161,22 @@ void TfrxPrinter::ApplyPageLayout(int paperCode, double widthMM, double heightMM
     m_landscape = landscape;
 }
 
-void TfrxPrinter::setInputSlot(int bin)
+QString TfrxPrinter::slotKeyword(int bin) const
+{
+    return bin == DefaultBin ? QString() : m_binKeywords.value(bin);
+}
+
+QPrinter::DuplexMode TfrxPrinter::duplexMode(int duplex, QPrinter::DuplexMode current)
+{
+    switch (duplex) {
+    case 2: return QPrinter::DuplexLongSide;
+    case 3: return QPrinter::DuplexShortSide;
+    case 4: return QPrinter::DuplexNone;
+    default: return current; // 1: the printer's own setting stays
+    }
+}
+
+void TfrxPrinter::setInputSlot(const QString &keyword)
 {
     QStringList options = m_printer->printEngine()->property(CupsOptionsKey).toStringList();
     for (qsizetype i = 0; i + 1 < options.size();) {
@@ -170,10 +185,10 @@ void TfrxPrinter::setInputSlot(int bin)
         else
             i += 2;
     }
-    const QString keyword = m_binKeywords.value(bin);
-    if (bin != DefaultBin && !keyword.isEmpty())
+    if (!keyword.isEmpty())
         options << QStringLiteral("InputSlot") << keyword;
     m_printer->printEngine()->setProperty(CupsOptionsKey, options);
+    m_jobSlot = keyword;
 }
 
 void TfrxPrinter::ApplyPrintLayout(int paperCode, double widthMM, double heightMM, bool landscape,
@@ -196,16 +211,18 @@ void TfrxPrinter::ApplyPrintLayout(int paperCode, double widthMM, double heightM
     } else {
         applyLayout(pageSizeFor(paperCode), landscape);
     }
-    // Job settings: the print system takes them when the job begins.
+    // Job settings: the print system takes them when the job begins. A
+    // sheet that wants another tray or duplex than the sheets before it
+    // closes that part of the job, which goes to the queue as a job of its
+    // own, and starts the next part with its settings. A file gets one job.
+    const QString slot = slotKeyword(m_binOverride != -1 ? m_binOverride : bin);
+    const QPrinter::DuplexMode sides = duplexMode(duplex, m_printer->duplex());
+    if (m_canvas.isActive() && m_outputFile.isEmpty() && (slot != m_jobSlot || sides != m_printer->duplex()))
+        m_canvas.end();
     if (!m_canvas.isActive()) {
         m_printer->setCopyCount(qMax(copies, 1));
-        setInputSlot(m_binOverride != -1 ? m_binOverride : bin);
-        switch (duplex) {
-        case 2: m_printer->setDuplex(QPrinter::DuplexLongSide); break;
-        case 3: m_printer->setDuplex(QPrinter::DuplexShortSide); break;
-        case 4: m_printer->setDuplex(QPrinter::DuplexNone); break;
-        default: break; // 1: the printer's own setting stays
-        }
+        setInputSlot(slot);
+        m_printer->setDuplex(sides);
     }
     readLayout();
     m_paperCode = paperCode;

@@ -14,9 +14,11 @@
 // The print job starts on the first sheet: QPainter begins on the printer
 // only once the first sheet's paper is set, and every later sheet is a new
 // page, so each sheet comes out with its own size and orientation. Copies,
-// tray and duplex are job settings of the print system; the values in force
-// when the first sheet starts apply to the whole job (the print loop passes
-// the same copy count for every sheet of a job).
+// tray and duplex are job settings of the print system: the values in force
+// when the first sheet starts apply to the job, and a sheet that asks for
+// another tray or duplex ends that job and starts the next with its own (a
+// first page from the letterhead tray, the rest from the plain one). The
+// print loop passes the same copy count for every sheet of a print.
 //
 // Qt keeps paper sizes in whole points, so a custom size comes out within a
 // third of a millimetre of the requested tenths.
@@ -28,10 +30,10 @@
 #include <QMap>
 #include <QMarginsF>
 #include <QPageSize>
+#include <QPrinter>
 
 #include <functional>
 
-class QPrinter;
 
 class TfrxPrinter : public TfrxCustomPrinter
 {
@@ -68,7 +70,11 @@ private:
     QPageSize pageSizeFor(int code) const;
     void applyLayout(const QPageSize &size, bool landscape);
     void readLayout();
-    void setInputSlot(int bin);
+    // The print system's keyword for a tray code; none for the automatic
+    // tray and for codes the driver does not know.
+    QString slotKeyword(int bin) const;
+    static QPrinter::DuplexMode duplexMode(int duplex, QPrinter::DuplexMode current);
+    void setInputSlot(const QString &keyword);
     int codeOf(const QPageSize &size);
 
     std::unique_ptr<QPrinter> m_printer;
@@ -77,4 +83,5 @@ private:
     QHash<int, QString> m_binKeywords;
     int m_nextDriverCode = CustomPaper + 1;
     int m_rawJob = 0;
+    QString m_jobSlot; // tray keyword of the job part being printed
 };

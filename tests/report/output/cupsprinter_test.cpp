@@ -14,6 +14,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cups/cups.h>
+
+#include <algorithm>
+
 namespace {
 
 constexpr double Side = 12 / 72.0 * 25.4;      // 4.233 mm
@@ -265,6 +269,62 @@ TEST_F(CupsPrinter, BinOverrideLastsOneJob)
     p->EndJob();
     p->setOutputFile(QString());
     EXPECT_EQ(p->BinOverride(), -1) << "the next job uses the pages' trays again";
+}
+
+// The jobs the queue has seen, oldest first, with the tray each asked for.
+QList<std::pair<int, QString>> queueJobs()
+{
+    cups_job_t *jobs = nullptr;
+    const int n = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, "LoderaTest", 0, CUPS_WHICHJOBS_ALL);
+    QList<std::pair<int, QString>> out;
+    for (int i = 0; i < n; ++i) {
+        ipp_t *request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+        const QByteArray uri = "ipp://localhost/jobs/" + QByteArray::number(jobs[i].id);
+        ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri.constData());
+        ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr, "all");
+        ipp_t *response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
+        QString slot;
+        if (ipp_attribute_t *a = ippFindAttribute(response, "InputSlot", IPP_TAG_ZERO))
+            slot = QString::fromUtf8(ippGetString(a, 0, nullptr));
+        ippDelete(response);
+        out.append({jobs[i].id, slot});
+    }
+    cupsFreeJobs(n, jobs);
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+// The first sheet from the upper tray, the others fed by hand: two jobs,
+// each asking for its tray; sheets with the same tray stay in one job.
+TEST_F(CupsPrinter, SheetWithAnotherTrayStartsAJobOfItsOwn)
+{
+    auto *p = dynamic_cast<TfrxPrinter *>(queue());
+    ASSERT_NE(p, nullptr);
+    ASSERT_EQ(p->binKeyword(1), "Upper");
+    ASSERT_EQ(p->binKeyword(4), "Manual");
+    privateCups().clearOutput();
+    const qsizetype before = queueJobs().size();
+    p->setOutputFile(QString());
+    p->StartJob();
+    const char *texts[] = {"Antetli sayfa", "İkinci sayfa", "Üçüncü sayfa"};
+    const int bins[] = {1, 4, 4};
+    for (int i = 0; i < 3; ++i) {
+        p->ApplyPrintLayout(9, 210, 297, false, bins[i], 1, 1);
+        p->StartSheet();
+        writeLine(p, texts[i]);
+        p->EndSheet();
+    }
+    p->EndJob();
+    ASSERT_TRUE(privateCups().waitForOutput()) << privateCups().errorLog().toStdString();
+    const QList<std::pair<int, QString>> jobs = queueJobs().mid(before);
+    ASSERT_EQ(jobs.size(), 2);
+    EXPECT_EQ(jobs[0].second, QStringLiteral("Upper"));
+    EXPECT_EQ(jobs[1].second, QStringLiteral("Manual"));
+    // The last job is the file the queue wrote last: the two hand-fed sheets.
+    EXPECT_EQ(pageSizes(privateCups().outputFile()).size(), 2);
+    const QString text = tool("pdftotext", {privateCups().outputFile(), "-"});
+    EXPECT_TRUE(text.contains("İkinci sayfa") && text.contains("Üçüncü sayfa")) << text.toStdString();
+    EXPECT_FALSE(text.contains("Antetli")) << text.toStdString();
 }
 
 // The duplex value is the page's setting plus one: 1 leaves the printer's
