@@ -14,7 +14,6 @@
 #include "report/model/tfrxreportpage.h"
 #include "report/model/tfrxreportsummary.h"
 #include "report/model/tfrxreporttitle.h"
-#include "report/output/tfrxcustomoutline.h"
 #include "report/output/tfrxcustompreviewpages.h"
 
 #include <cmath>
@@ -390,6 +389,9 @@ void TfrxEngine::NewPage()
     OpenOutputPage();
     if (move) {
         m_store->PasteTail(m_keep.x, CurY);
+        // The outline items of the kept output go along.
+        if (TfrxCustomOutline *outline = m_store->Outline())
+            outline->ShiftFrom(m_keep.outline, int(std::lround(CurY - m_keep.y)));
         CurY += keptHeight;
     }
     EndKeep(m_keep.band);
@@ -418,19 +420,22 @@ void TfrxEngine::StartKeep(TfrxBand *band)
 {
     if (m_keep.active || !band)
         return;
-    m_keep = Keep{true, band, m_store->PageObjectCount(), m_outputPage, CurX, CurY};
+    const StorePosition here = CurrentPosition();
+    m_keep = Keep{true, band, here.objects, here.page, here.x, here.y, here.outline};
 }
 
 void TfrxEngine::StartKeepAt(TfrxBand *band, const StorePosition &at)
 {
     if (m_keep.active || !band || at.page != m_outputPage)
         return;
-    m_keep = Keep{true, band, at.objects, at.page, at.x, at.y};
+    m_keep = Keep{true, band, at.objects, at.page, at.x, at.y, at.outline};
 }
 
 TfrxEngine::StorePosition TfrxEngine::CurrentPosition() const
 {
-    return StorePosition{m_store->PageObjectCount(), m_outputPage, CurX, CurY};
+    TfrxCustomOutline *outline = m_store->Outline();
+    return StorePosition{m_store->PageObjectCount(), m_outputPage, CurX, CurY,
+                         outline ? outline->Position() : TfrxCustomOutline::Mark{}};
 }
 
 void TfrxEngine::EndKeep(TfrxBand *band)

@@ -22,6 +22,7 @@
 #include "report/engine/tfrxbandsplitter.h"
 #include "report/engine/tfrxengineaggregates.h"
 #include "report/engine/tfrxenginebands.h"
+#include "report/output/tfrxcustomoutline.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -112,6 +113,7 @@ private:
         int position = 0;
         int page = -1;
         double x = 0, y = 0;
+        TfrxCustomOutline::Mark outline;
     };
     struct Counters {
         int line = 1, lineThrough = 1;
@@ -121,6 +123,7 @@ private:
         int objects = 0;
         int page = 0;
         double x = 0, y = 0;
+        TfrxCustomOutline::Mark outline;
     };
     enum class HeaderPlace { NewPage, NewColumn };
     enum class FooterRepeat { OncePerPage, EveryColumn };

@@ -30,4 +30,16 @@ public:
     // The item at that index of the current level and every item after it
     // (with their children) move to the next page, their tops by delta.
     virtual void ShiftItems(int fromIndex, int delta) = 0;
+
+    // Where the next item goes: under the current item (`parent`, opaque),
+    // as its child `index`. Output kept together remembers it, so that the
+    // items added for that output move with it to the next page.
+    struct Mark
+    {
+        const void *parent = nullptr;
+        int index = 0;
+    };
+    virtual Mark Position() const = 0;
+    // ShiftItems for the level of the mark, whichever item is current now.
+    virtual void ShiftFrom(const Mark &mark, int delta) = 0;
 };

@@ -77,3 +77,20 @@ void TfrxOutline::ShiftItems(int fromIndex, int delta)
             todo.append(item->Item(i));
     }
 }
+
+TfrxCustomOutline::Mark TfrxOutline::Position() const
+{
+    return {CurItem(), Count()};
+}
+
+void TfrxOutline::ShiftFrom(const Mark &mark, int delta)
+{
+    // Items are only freed with the whole outline (a new run or pass), never
+    // while output is kept, so the mark's item is still in the tree.
+    if (!mark.parent)
+        return;
+    TfrxXMLItem *current = m_current;
+    m_current = static_cast<TfrxXMLItem *>(const_cast<void *>(mark.parent));
+    ShiftItems(mark.index, delta);
+    m_current = current;
+}

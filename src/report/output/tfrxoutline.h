@@ -25,6 +25,8 @@ public:
     int Count() const override;
     TfrxOutlineEntry GetItem(int index) const override;
     void ShiftItems(int fromIndex, int delta) override;
+    Mark Position() const override;
+    void ShiftFrom(const Mark &mark, int delta) override;
 
     // The "outline" element (created when missing).
     TfrxXMLItem *RootItem() const;

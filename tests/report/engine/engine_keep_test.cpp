@@ -53,6 +53,20 @@ INSTANTIATE_TEST_SUITE_P(
                       KeepCase{"On", true, {"1:Title@0", "2:Band@0", "2:Child@20"}}),
     [](const auto &info) { return std::string(info.param.name); });
 
+// Title 70; the kept row (20) and its first detail row (10) fill page 1, the
+// second detail row does not fit: all of the row moves, with its outline item.
+TEST_F(EngineFixture, KeptOutputTakesItsOutlineItemsAlong)
+{
+    add<TfrxReportTitle>("Title", 0, 70);
+    auto *master = rows<TfrxMasterData>("M", 10, 20, 1);
+    master->SetKeepTogether(true);
+    master->SetOutlineText("Satır");
+    rows<TfrxDetailData>("D", 40, 10, 2);
+    EXPECT_EQ(run(), QStringList({"1:Title@0", "2:M@0", "2:D@20", "2:D@30"}));
+    // The item was added at 70 on page 1; the kept output now starts at 0.
+    EXPECT_EQ(store.outline.log.join(' '), "Satır@1:70 shift 0 by -70 up");
+}
+
 class FooterKeepTest : public EngineFixture, public ::testing::WithParamInterface<KeepCase> {};
 
 // Title 30, three rows of 20 end at 90, the footer (15) does not fit.

@@ -34,7 +34,8 @@ struct RecordedBand {
 };
 
 // What the engine does with the outline: "text@page:top" for an item (pages
-// from 1), "up" and "root".
+// from 1), "up", "root", and "shift N by D" when the items from the Nth item
+// added on move to the next page.
 class RecordingOutline : public TfrxCustomOutline
 {
 public:
@@ -43,8 +44,14 @@ public:
     void AddItem(const QString &text, int top) override
     {
         log << QStringLiteral("%1@%2:%3").arg(text).arg(m_writePage + 1).arg(top);
+        ++m_added;
     }
     void LevelRoot() override { log << QStringLiteral("root"); }
+    Mark Position() const override { return {this, m_added}; }
+    void ShiftFrom(const Mark &mark, int delta) override
+    {
+        log << QStringLiteral("shift %1 by %2").arg(mark.index).arg(delta);
+    }
     void LevelUp() override { log << QStringLiteral("up"); }
     void LevelDown(int) override {}
     int Count() const override { return 0; }
@@ -53,6 +60,7 @@ public:
 
 private:
     const int &m_writePage;
+    int m_added = 0;
 };
 
 class EngineTestPages : public TfrxCustomPreviewPages

@@ -308,5 +308,23 @@ TEST_F(ListReport, OutlineLevels)
     EXPECT_EQ(o->GetItem(1).Page, 1);
     EXPECT_EQ(o->GetItem(1).Top, 35);
     EXPECT_EQ(o->GetItem(0).Page, 0);
+    // A mark taken under A before A.2 moves A.2 and what is under it, even
+    // when a deeper item is current by then; A.1 stays.
+    o->LevelDown(0);
+    const TfrxCustomOutline::Mark mark = o->Position();
+    o->AddItem(QStringLiteral("A.2"), 40);
+    o->AddItem(QStringLiteral("A.2.1"), 50);
+    o->ShiftFrom(mark, -40);
+    EXPECT_EQ(o->Count(), 0) << "the current item stays A.2.1";
+    o->LevelRoot();
+    o->LevelDown(0);
+    ASSERT_EQ(o->Count(), 2);
+    EXPECT_EQ(o->GetItem(0).Page, 0);
+    EXPECT_EQ(o->GetItem(0).Top, 20);
+    EXPECT_EQ(o->GetItem(1).Page, 1);
+    EXPECT_EQ(o->GetItem(1).Top, 0);
+    o->LevelDown(1);
+    EXPECT_EQ(o->GetItem(0).Page, 1);
+    EXPECT_EQ(o->GetItem(0).Top, 10);
     store.EndRun();
 }
