@@ -94,3 +94,11 @@ void TfrxOutline::ShiftFrom(const Mark &mark, int delta)
     ShiftItems(mark.index, delta);
     m_current = current;
 }
+
+void TfrxOutline::TruncateRoot(int count)
+{
+    TfrxXMLItem *root = RootItem();
+    while (root->Count() > qMax(count, 0))
+        delete root->TakeItem(root->Count() - 1);
+    m_current = nullptr;
+}

@@ -26,6 +26,8 @@ public:
     TfrxOutlineEntry GetItem(int index) const override;
     void ShiftItems(int fromIndex, int delta) override;
     Mark Position() const override;
+    // Deletes the top-level items from that index on and goes to the root.
+    void TruncateRoot(int count);
     void ShiftFrom(const Mark &mark, int delta) override;
 
     // The "outline" element (created when missing).

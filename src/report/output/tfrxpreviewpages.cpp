@@ -174,6 +174,7 @@ void TfrxPreviewPages::MarkPassStart()
 {
     m_markPage = PageCount() - 1;
     m_markCount = 0;
+    m_markOutline = int(m_outline->RootItem()->Count());
     if (m_markPage >= 0) {
         ensureLoaded(m_markPage);
         m_markCount = m_pages[m_markPage].Data.Count();
@@ -200,6 +201,7 @@ void TfrxPreviewPages::DiscardFirstPass()
         }
         ensureLoaded(m_markPage);
         m_pages[m_markPage].Data.Truncate(m_markCount);
+        m_outline->TruncateRoot(m_markOutline);
     }
     WritePageIndex = m_markPage;
     m_memoryCounter = 0;

@@ -140,6 +140,7 @@ private:
     QByteArray m_cutBuffer;
     int m_markPage = -1;
     int m_markCount = 0;
+    int m_markOutline = 0; // top-level outline items before the pass
     qint64 m_memoryCounter = 0;
     qint64 m_recorded = 0;
     bool m_running = false;

@@ -252,14 +252,21 @@ TEST_F(ListReport, DoublePassAfterEarlierPagesCutsBackToTheMark)
     store.StartOutputPage(page);
     row(0, QStringLiteral("a"), QStringLiteral("1"));
     row(20, QStringLiteral("b"), QStringLiteral("2"));
+    TfrxOutline *outline = store.Outline();
+    outline->AddItem(QStringLiteral("önceki"), 0);
+    outline->LevelUp();
     store.MarkPassStart();
     row(40, QStringLiteral("c"), QStringLiteral("3"));
+    outline->AddItem(QStringLiteral("ilk geçiş"), 40);
     store.StartOutputPage(page);
     row(0, QStringLiteral("d"), QStringLiteral("4"));
     store.DiscardFirstPass();
     EXPECT_EQ(store.PageCount(), 1);
     EXPECT_EQ(store.WritePageIndex, 0);
     EXPECT_EQ(store.PageObjectCount(), 2);
+    // The first pass's outline items go with its output, the earlier ones stay.
+    ASSERT_EQ(outline->Count(), 1);
+    EXPECT_EQ(outline->GetItem(0).Text, QStringLiteral("önceki"));
     store.EndRun();
 }
 
