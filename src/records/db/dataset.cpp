@@ -477,12 +477,15 @@ void Dataset::post()
                                : !FieldValue::same(d->edit[int(c)], row.values[int(c)]);
     RowWriter writer(m_connection, d->result, objectName());
     if (inserting) {
-        const qint64 rowid = writer.insert(d->edit, changed);
-        row.rowid = rowid;
+        RowWriter::Stored stored = writer.insert(d->edit, changed);
+        row.rowid = stored.rowid;
+        row.values = std::move(stored.values);
     } else {
+        // A failed read-back leaves the row in edit: posting it again
+        // writes the same values once more.
         writer.update(row.rowid, d->edit, changed);
+        row.values = writer.readBack(row.rowid, d->edit);
     }
-    row.values = writer.readBack(row.rowid, d->edit);
     d->edit.clear();
     m_modified = false;
     setState(DatasetState::Browse);

@@ -29,7 +29,7 @@ QString RowWriter::quotedTable() const
     return quoted(m_result.baseTable);
 }
 
-qint64 RowWriter::insert(const QVector<QVariant> &values, const std::vector<bool> &changed)
+RowWriter::Stored RowWriter::insert(const QVector<QVariant> &values, const std::vector<bool> &changed)
 {
     const QString what = QStringLiteral("Kayıt eklenemedi (%1)").arg(m_dataset);
     QStringList names, marks;
@@ -51,9 +51,13 @@ qint64 RowWriter::insert(const QVector<QVariant> &values, const std::vector<bool
     for (int i = 0; i < binds.size(); ++i)
         statement.bind(i + 1, binds[i]);
     statement.step();
-    const qint64 rowid = sqlite3_last_insert_rowid(m_connection.handle());
+    Stored stored;
+    stored.rowid = sqlite3_last_insert_rowid(m_connection.handle());
+    // Read back before the commit: should reading fail, nothing is stored
+    // and the row can be posted again without being stored twice.
+    stored.values = readBack(stored.rowid, values);
     transaction.commit();
-    return rowid;
+    return stored;
 }
 
 void RowWriter::update(qint64 rowid, const QVector<QVariant> &values, const std::vector<bool> &changed)

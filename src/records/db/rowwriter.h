@@ -21,8 +21,15 @@ class RowWriter
 public:
     RowWriter(Connection &connection, const ResultSet &result, const QString &datasetName);
 
-    // Inserts the writable columns marked in `changed` and returns the new rowid.
-    qint64 insert(const QVector<QVariant> &values, const std::vector<bool> &changed);
+    // A new row as stored: its rowid and its values read back in the
+    // result's columns (see readBack).
+    struct Stored {
+        qint64 rowid = 0;
+        QVector<QVariant> values;
+    };
+    // Inserts the writable columns marked in `changed` and reads the new row
+    // back, in one transaction.
+    Stored insert(const QVector<QVariant> &values, const std::vector<bool> &changed);
     void update(qint64 rowid, const QVector<QVariant> &values, const std::vector<bool> &changed);
     void remove(qint64 rowid);
 

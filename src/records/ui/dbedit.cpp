@@ -7,20 +7,47 @@
 
 #include <QValidator>
 
+#include <algorithm>
+
 namespace {
 
-// Refuses typing beyond a length without touching texts set by the program.
+// The column's limit for what the user types, as an edit box of the system
+// keeps it: a change that makes the text longer than the limit keeps only as
+// much of the inserted text as fits (a paste is cut), and is refused when
+// nothing fits; a change that does not make the text longer always goes, so
+// a longer text from the database can still be shortened. Texts the program
+// sets are never touched.
 class LengthLimit : public QValidator
 {
 public:
-    LengthLimit(int limit, QObject *parent) : QValidator(parent), m_limit(limit) {}
-    State validate(QString &input, int &) const override
+    LengthLimit(int limit, const QString &before, const bool &programSets, QObject *parent)
+        : QValidator(parent), m_limit(limit), m_before(before), m_programSets(programSets)
     {
-        return m_limit > 0 && input.size() > m_limit ? Invalid : Acceptable;
+    }
+    State validate(QString &input, int &pos) const override
+    {
+        if (m_programSets || input.size() <= m_limit || input.size() <= m_before.size())
+            return Acceptable;
+        // The change replaced what lies between a common start and end.
+        const qsizetype most = std::min(input.size(), m_before.size());
+        qsizetype start = 0;
+        while (start < most && input[start] == m_before[start])
+            ++start;
+        qsizetype end = 0;
+        while (end < most - start && input[input.size() - 1 - end] == m_before[m_before.size() - 1 - end])
+            ++end;
+        const qsizetype room = m_limit - (start + end);
+        if (room <= 0)
+            return Invalid;
+        input = input.left(start) + input.mid(start, room) + input.right(end);
+        pos = int(start + room);
+        return Acceptable;
     }
 
 private:
     int m_limit;
+    const QString &m_before;
+    const bool &m_programSets;
 };
 
 } // namespace
@@ -29,6 +56,7 @@ DBEdit::DBEdit(QWidget *parent)
     : QLineEdit(parent), m_binding(new FieldBinding(this, [this](const QString &t) { show(t); }))
 {
     connect(this, &QLineEdit::textEdited, this, &DBEdit::userEdited);
+    connect(this, &QLineEdit::textChanged, this, [this](const QString &text) { m_shownText = text; });
 }
 
 void DBEdit::bind(DataSource *source, const QString &column, int maxLength)
@@ -66,13 +94,16 @@ void DBEdit::updateLimit()
     if (limit == m_limit)
         return;
     m_limit = limit;
-    setValidator(limit > 0 ? new LengthLimit(limit, this) : nullptr);
+    setValidator(limit > 0 ? new LengthLimit(limit, m_shownText, m_programSets, this) : nullptr);
 }
 
 void DBEdit::show(const QString &text)
 {
-    if (this->text() != text)
-        setText(text);
+    if (this->text() == text)
+        return;
+    m_programSets = true;
+    setText(text);
+    m_programSets = false;
 }
 
 void DBEdit::userEdited(const QString &text)

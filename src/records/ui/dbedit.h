@@ -1,7 +1,8 @@
 #pragma once
 // An edit box bound to one column of a dataset. Typing is limited to the
-// column's size (or a smaller limit of the page); a longer text that comes
-// from the database is shown and kept whole.
+// column's size (or a smaller limit of the page): what would go past it is
+// refused, a paste is cut to fit. A longer text that comes from the database
+// is shown and kept whole, and can be shortened.
 #include <QLineEdit>
 
 class DataSource;
@@ -29,4 +30,6 @@ private:
     FieldBinding *m_binding;
     int m_fixedLimit = 0;
     int m_limit = 0;
+    QString m_shownText;       // the text before the change being checked
+    bool m_programSets = false; // show() is setting the text
 };

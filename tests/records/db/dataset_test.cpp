@@ -401,6 +401,47 @@ TEST_F(DatasetTest, ARefusedPostKeepsTheStateAndEverythingTyped)
     EXPECT_EQ(column(connection, "SELECT Adi FROM Personel WHERE SiraNo = 1"), QStringList{"Mehmet"});
 }
 
+// Reading a new row back fails (here the read is interrupted, as a lock of
+// another copy would end it): the insert goes with it, the row stays in
+// insert with what was typed, and the next post stores it once.
+TEST_F(DatasetTest, ANewRowWhoseReadBackFailsIsNotStoredTwice)
+{
+    db::Dataset staff(connection, "Query1");
+    staff.setSql({"Select * From Personel"});
+    staff.open();
+    staff.append();
+    staff.fieldByName("Adi").setText("Zeynep");
+
+    struct Probe {
+        bool armed = true, reading = false;
+    } probe;
+    sqlite3 *handle = connection.handle();
+    sqlite3_trace_v2(
+        handle, SQLITE_TRACE_STMT,
+        [](unsigned, void *context, void *statement, void *) -> int {
+            auto *p = static_cast<Probe *>(context);
+            const QByteArray sql = sqlite3_sql(static_cast<sqlite3_stmt *>(statement));
+            p->reading = p->armed && sql.startsWith("SELECT") && sql.contains("WHERE rowid");
+            return 0;
+        },
+        &probe);
+    sqlite3_progress_handler(handle, 1, [](void *context) { return static_cast<Probe *>(context)->reading ? 1 : 0; },
+                             &probe);
+    EXPECT_NE(messageOf([&] { staff.post(); }), "(no error)");
+    probe.armed = false;
+    EXPECT_EQ(staff.state(), db::DatasetState::Insert);
+    EXPECT_EQ(staff.fieldByName("Adi").value(), QVariant("Zeynep"));
+    EXPECT_EQ(column(connection, "SELECT COUNT(*) FROM Personel WHERE Adi = 'Zeynep'"), QStringList{"0"});
+
+    staff.post();
+    sqlite3_progress_handler(handle, 0, nullptr, nullptr);
+    sqlite3_trace_v2(handle, 0, nullptr, nullptr);
+    EXPECT_EQ(staff.state(), db::DatasetState::Browse);
+    EXPECT_EQ(column(connection, "SELECT SiraNo FROM Personel WHERE Adi = 'Zeynep'"), QStringList{"5"});
+    EXPECT_EQ(staff.fieldByName("SiraNo").value(), QVariant(qlonglong(5)));
+    EXPECT_EQ(integrity(connection), "ok");
+}
+
 TEST_F(DatasetTest, DeleteRemovesTheRowAndKeysAreNeverGivenAgain)
 {
     db::Dataset staff(connection, "Query1");

@@ -232,12 +232,29 @@ TEST_F(GridTest, BoundEditLimitsTypingButKeepsLongerStoredText)
     table.close();
     table.open();
     EXPECT_EQ(edit.text(), longer); // shown whole
+    // Over the limit already: typing more is refused, shortening is not.
+    edit.setFocus();
+    edit.end(false);
+    QTest::keyClick(&edit, Qt::Key_X);
+    EXPECT_EQ(edit.text(), longer);
+    QTest::keyClick(&edit, Qt::Key_Backspace);
+    EXPECT_EQ(edit.text(), QString(33, QLatin1Char('k')));
+    EXPECT_EQ(table.fieldByName(QStringLiteral("SKurum")).displayText(), QString(33, QLatin1Char('k')));
 
     table.setRecNo(2);
     edit.clear();
     QTest::keyClicks(&edit, QString(35, QLatin1Char('a')));
     EXPECT_EQ(edit.text().size(), 30);
     EXPECT_EQ(table.fieldByName(QStringLiteral("SKurum")).displayText().size(), 30);
+
+    // A paste keeps what fits: 25 typed, "bcdefghij" pasted in the middle,
+    // the first five of it go in.
+    edit.clear();
+    QTest::keyClicks(&edit, QString(25, QLatin1Char('a')));
+    edit.setCursorPosition(10);
+    edit.insert(QStringLiteral("bcdefghij"));
+    EXPECT_EQ(edit.text(), QString(10, QLatin1Char('a')) + QStringLiteral("bcdef") + QString(15, QLatin1Char('a')));
+    EXPECT_EQ(edit.cursorPosition(), 15);
 }
 
 TEST_F(GridTest, ListBoxChoiceLocatesAndFollowsTheDataset)
