@@ -170,6 +170,7 @@ void Connection::probe()
 void Connection::close()
 {
     endRead();
+    m_statements.clear();
     if (m_db) {
         sqlite3_close_v2(m_db);
         m_db = nullptr;

@@ -27,6 +27,8 @@
 // still commits to the file on its own. Another copy of the program that wants
 // to store meanwhile waits for the scope to end (up to the busy timeout), so a
 // scope lasts one report run, never longer.
+#include "records/db/statementcache.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -98,6 +100,8 @@ public:
     bool inReadScope() const { return m_readHolders > 0; }
 
     sqlite3 *handle() const { return m_db; }
+    // Prepared queries kept between uses (SqlStatement takes and gives back).
+    StatementCache &statements() const { return m_statements; }
 
     // Throws a LoderaError for the connection's last error: `what` says what
     // was being done ("Kayıt yazılamadı"), `statement` is named when given.
@@ -110,6 +114,7 @@ private:
     void endRead();
 
     sqlite3 *m_db = nullptr;
+    mutable StatementCache m_statements;
     QString m_path;
     int m_readHolders = 0;
     bool m_readOpen = false;

@@ -8,8 +8,11 @@ namespace db {
 
 SqlStatement::SqlStatement(const Connection &connection, const QString &sql, const QString &what,
                            const QString &shown)
-    : m_connection(connection), m_sql(shown.isEmpty() ? sql : shown), m_what(what)
+    : m_connection(connection), m_text(sql), m_sql(shown.isEmpty() ? sql : shown), m_what(what)
 {
+    m_stmt = connection.statements().take(sql);
+    if (m_stmt)
+        return;
     const int rc = sqlite3_prepare16_v2(connection.handle(), sql.utf16(), int(sql.size() * sizeof(QChar)),
                                         &m_stmt, nullptr);
     if (rc != SQLITE_OK) {
@@ -21,7 +24,10 @@ SqlStatement::SqlStatement(const Connection &connection, const QString &sql, con
 
 SqlStatement::~SqlStatement()
 {
-    sqlite3_finalize(m_stmt);
+    if (m_connection.handle())
+        m_connection.statements().giveBack(m_text, m_stmt);
+    else
+        sqlite3_finalize(m_stmt);
 }
 
 void SqlStatement::bind(int position, const QVariant &value)

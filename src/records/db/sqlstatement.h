@@ -1,6 +1,7 @@
 #pragma once
-// A prepared statement of the SQLite C API with ownership (finalized by the
-// destructor) and Qt-typed binding and reading. Texts travel as UTF-16, the
+// A prepared statement of the SQLite C API with ownership (given back to the
+// connection's statement cache, or finalized, by the destructor) and Qt-typed
+// binding and reading. Texts travel as UTF-16, the
 // form QString holds, so no conversion happens on the way in or out.
 #include <QString>
 #include <QStringView>
@@ -53,6 +54,7 @@ public:
 private:
     const Connection &m_connection;
     sqlite3_stmt *m_stmt = nullptr;
+    QString m_text; // as prepared
     QString m_sql;
     QString m_what;
 };

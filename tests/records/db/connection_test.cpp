@@ -151,3 +151,43 @@ TEST_F(ConnectionTest, EveryBadFileGivesItsOwnTurkishMessage)
     EXPECT_FALSE(QFile::exists(missing));
     EXPECT_FALSE(QFileInfo::exists(QFileInfo(missing).path()));
 }
+
+// A query done with is kept prepared for the next statement of the same text,
+// without the values bound to it; other statements are not kept, a query in
+// use is never handed out twice, the cache has a bound, and closing empties it.
+TEST_F(ConnectionTest, QueriesAreKeptPreparedBetweenUses)
+{
+    db::Connection connection;
+    connection.open(makeRegister());
+    const int opening = connection.statements().size(); // the queries of opening the file
+    const QString query = QStringLiteral("SELECT Adi FROM Personel WHERE SiraNo = ?1");
+    sqlite3_stmt *first = nullptr;
+    {
+        db::SqlStatement s(connection, query, "test");
+        s.bind(1, 2);
+        ASSERT_TRUE(s.step());
+        EXPECT_FALSE(s.value(0).toString().isEmpty());
+        first = s.handle();
+    }
+    EXPECT_EQ(connection.statements().size(), opening + 1);
+    {
+        db::SqlStatement again(connection, query, "test");
+        EXPECT_EQ(again.handle(), first);
+        EXPECT_EQ(connection.statements().size(), opening);
+        // Nothing bound: SiraNo = NULL matches no row.
+        EXPECT_FALSE(again.step());
+        db::SqlStatement meanwhile(connection, query, "test");
+        EXPECT_NE(meanwhile.handle(), first);
+    }
+    EXPECT_EQ(connection.statements().size(), opening + 1) << "one kept per text";
+
+    connection.execute(QStringLiteral("UPDATE Personel SET Adi = 'x' WHERE SiraNo = 1"));
+    EXPECT_EQ(connection.statements().size(), opening + 1) << "an update is not kept";
+
+    for (int i = 0; i < db::StatementCache::capacity + 6; ++i)
+        db::SqlStatement(connection, QStringLiteral("SELECT %1").arg(i), "test");
+    EXPECT_EQ(connection.statements().size(), db::StatementCache::capacity);
+
+    connection.close();
+    EXPECT_EQ(connection.statements().size(), 0);
+}
