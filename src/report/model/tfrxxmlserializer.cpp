@@ -222,40 +222,69 @@ QString TfrxXMLSerializer::referenceName(const TfrxComponent *ref) const
 
 // --- reading
 
+bool TfrxXMLSerializer::nextPair(const QString &text, qsizetype &pos, TfrxPropertyPair &pair)
+{
+    const qsizetype n = text.size();
+    if (pos >= n)
+        return false;
+    const qsizetype open = text.indexOf(QLatin1Char('"'), pos);
+    if (open < 0)
+        return false;
+    // The name is what lies before the quote, less one '=' and blanks,
+    // lower-cased.
+    qsizetype a = pos;
+    qsizetype b = open;
+    if (b > a && text[b - 1] == QLatin1Char('='))
+        --b;
+    while (a < b && text[a].isSpace())
+        ++a;
+    while (b > a && text[b - 1].isSpace())
+        --b;
+    if (a == b)
+        return false;
+    // Names are ASCII; anything else goes through QChar's case table.
+    pair.lowerName = QString(b - a, Qt::Uninitialized);
+    QChar *out = pair.lowerName.data();
+    for (qsizetype i = a; i < b; ++i) {
+        const char16_t c = text[i].unicode();
+        *out++ = c >= u'A' && c <= u'Z' ? QChar(c + 32) : (c < 128 ? QChar(c) : QChar(c).toLower());
+    }
+    const qsizetype close = text.indexOf(QLatin1Char('"'), open + 1);
+    if (close < 0) {
+        pair.value = text.mid(open + 1);
+        pos = n;
+    } else {
+        pair.value = text.mid(open + 1, close - open - 1);
+        pos = close + 2;
+    }
+    return true;
+}
+
 void TfrxXMLSerializer::ReadProperties(const QString &text, QObject *obj)
 {
     if (!obj)
         return;
-    const qsizetype n = text.size();
     qsizetype pos = 0;
-    while (pos < n) {
-        const qsizetype open = text.indexOf(QLatin1Char('"'), pos);
-        if (open < 0)
-            break;
-        // The name is what lies before the quote, less one '=' and blanks,
-        // lower-cased; taken with a single copy of the text.
-        qsizetype a = pos;
-        qsizetype b = open;
-        if (b > a && text[b - 1] == QLatin1Char('='))
-            --b;
-        while (a < b && text[a].isSpace())
-            ++a;
-        while (b > a && text[b - 1].isSpace())
-            --b;
-        if (a == b)
-            break;
-        const QString name = text.mid(a, b - a).toLower();
-        const qsizetype close = text.indexOf(QLatin1Char('"'), open + 1);
-        QString value;
-        if (close < 0) {
-            value = text.mid(open + 1);
-            pos = n;
-        } else {
-            value = text.mid(open + 1, close - open - 1);
-            pos = close + 2;
-        }
-        applyPair(obj, name, value);
-    }
+    TfrxPropertyPair pair;
+    while (nextPair(text, pos, pair))
+        applyPair(obj, pair.lowerName, pair.value);
+}
+
+TfrxPropertyPairs TfrxXMLSerializer::SplitProperties(const QString &text)
+{
+    TfrxPropertyPairs pairs;
+    qsizetype pos = 0;
+    TfrxPropertyPair pair;
+    while (nextPair(text, pos, pair))
+        pairs.append(pair);
+    return pairs;
+}
+
+TfrxSplitObjectText TfrxXMLSerializer::SplitObjectText(const QString &text)
+{
+    const QString t = text.trimmed();
+    const qsizetype space = t.indexOf(QLatin1Char(' '));
+    return {space < 0 ? t : t.left(space), space < 0 ? TfrxPropertyPairs() : SplitProperties(t.mid(space + 1))};
 }
 
 void TfrxXMLSerializer::applyPair(QObject *obj, const QString &lowerName, const QString &value)
@@ -584,13 +613,9 @@ QString TfrxXMLSerializer::ObjectToText(QObject *obj)
     return QLatin1String(obj->metaObject()->className()) + WriteProperties(obj);
 }
 
-QObject *TfrxXMLSerializer::ObjectFromText(TfrxComponent *owner, const QString &text)
+template <class Read>
+QObject *TfrxXMLSerializer::buildObject(TfrxComponent *owner, const QString &className, const Read &read)
 {
-    const QString t = text.trimmed();
-    if (t.isEmpty())
-        return nullptr;
-    const qsizetype space = t.indexOf(QLatin1Char(' '));
-    const QString className = space < 0 ? t : t.left(space);
     const QMetaObject *cls = TfrxClassRegistry::Find(className);
     if (!cls)
         throw LoderaError(QStringLiteral("Class %1 not found").arg(className));
@@ -602,7 +627,7 @@ QObject *TfrxXMLSerializer::ObjectFromText(TfrxComponent *owner, const QString &
     auto *component = qobject_cast<TfrxComponent *>(obj);
     if (component)
         component->SetLoading(true);
-    ReadProperties(space < 0 ? QString() : t.mid(space + 1), obj);
+    read(obj);
     resolveFixups();
     if (component) {
         component->SetLoading(false);
@@ -610,6 +635,27 @@ QObject *TfrxXMLSerializer::ObjectFromText(TfrxComponent *owner, const QString &
             component->Loaded();
     }
     return obj;
+}
+
+QObject *TfrxXMLSerializer::ObjectFromText(TfrxComponent *owner, const QString &text)
+{
+    const QString t = text.trimmed();
+    if (t.isEmpty())
+        return nullptr;
+    const qsizetype space = t.indexOf(QLatin1Char(' '));
+    return buildObject(owner, space < 0 ? t : t.left(space),
+                       [&](QObject *obj) { ReadProperties(space < 0 ? QString() : t.mid(space + 1), obj); });
+}
+
+QObject *TfrxXMLSerializer::ObjectFromText(TfrxComponent *owner, const TfrxSplitObjectText &head, const QString &tail)
+{
+    if (head.className.isEmpty())
+        return ObjectFromText(owner, tail);
+    return buildObject(owner, head.className, [&](QObject *obj) {
+        for (const TfrxPropertyPair &pair : head.pairs)
+            applyPair(obj, pair.lowerName, pair.value);
+        ReadProperties(tail.trimmed(), obj);
+    });
 }
 
 void TfrxXMLSerializer::WriteShortElement(QObject *obj)

@@ -29,6 +29,22 @@ struct TfrxPropInfo;
 // creating new ones.
 enum class TfrxFindExisting : bool { No, Yes };
 
+// One attribute as reading applies it: the name lower-cased, the value as
+// written (still escaped).
+struct TfrxPropertyPair
+{
+    QString lowerName, value;
+};
+using TfrxPropertyPairs = QList<TfrxPropertyPair>;
+
+// An object text split once into its class and its attributes, for texts that
+// are read again and again (the template text of a prepared page's objects).
+struct TfrxSplitObjectText
+{
+    QString className;
+    TfrxPropertyPairs pairs;
+};
+
 class TfrxXMLSerializer
 {
 public:
@@ -49,6 +65,9 @@ public:
 
     QString WriteProperties(QObject *obj, const QString &prefix = {});
     void ReadProperties(const QString &text, QObject *obj);
+    // The attributes of an attribute text in the order ReadProperties applies them.
+    static TfrxPropertyPairs SplitProperties(const QString &text);
+    static TfrxSplitObjectText SplitObjectText(const QString &text);
 
     // Fills the element (class name, Name and members; children when asked).
     // Without an element, writes an indented document to the stream.
@@ -65,6 +84,9 @@ public:
     // applied; none for empty text. Throws LoderaError "Class X not found" for a
     // class outside the registry.
     QObject *ObjectFromText(TfrxComponent *owner, const QString &text);
+    // The same as ObjectFromText(owner, head text + " " + tail) for a head
+    // split beforehand.
+    QObject *ObjectFromText(TfrxComponent *owner, const TfrxSplitObjectText &head, const QString &tail);
     // Writes "<" + ObjectToText + "/>" to the stream.
     void WriteShortElement(QObject *obj);
 
@@ -76,6 +98,9 @@ private:
         QString Name;
     };
 
+    // The next attribute of `text` from `pos` on; false at the end.
+    static bool nextPair(const QString &text, qsizetype &pos, TfrxPropertyPair &pair);
+    template <class Read> QObject *buildObject(TfrxComponent *owner, const QString &className, const Read &read);
     void writeObject(QObject *obj, const QString &prefix, QObject *prototype, QString &out);
     void applyPair(QObject *obj, const QString &lowerName, const QString &value);
     void applyValue(QObject *obj, const TfrxPropInfo &info, const QString &value);

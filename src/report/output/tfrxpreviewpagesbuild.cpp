@@ -131,11 +131,13 @@ TfrxReportPage *TfrxPreviewPages::rebuild(int index)
         TfrxComponent *obj = nullptr;
         if (parent) {
             const TfrxSourceObject *source = m_sources.OfName(r.NameId);
-            const QString head = source ? source->TemplateText : m_sources.Name(r.NameId);
             try {
                 // Without an owner: names repeat on an output page (every row
                 // of a list has the same memos), which a tree would refuse.
-                QObject *made = serializer.ObjectFromText(nullptr, head + QLatin1Char(' ') + r.Attrs);
+                // The template text, split once, and then the differences.
+                QObject *made = source ? serializer.ObjectFromText(nullptr, source->TemplateSplit, r.Attrs)
+                                       : serializer.ObjectFromText(nullptr, m_sources.Name(r.NameId)
+                                                                                + QLatin1Char(' ') + r.Attrs);
                 obj = qobject_cast<TfrxComponent *>(made);
                 if (!obj || qobject_cast<TfrxPage *>(obj) || qobject_cast<TfrxReport *>(obj)) {
                     delete made;

@@ -32,6 +32,7 @@ int TfrxSourcePages::addObject(TfrxComponent *copy, const TfrxComponent *templ, 
     o.Template = templ;
     o.Alias = alias;
     o.TemplateText = templateText(copy);
+    o.TemplateSplit = TfrxXMLSerializer::SplitObjectText(o.TemplateText);
     o.PageIndex = pageIndex;
     if (const auto *band = qobject_cast<const TfrxBand *>(copy))
         o.BandNumber = band->BandNumber();

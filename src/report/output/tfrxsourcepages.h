@@ -13,6 +13,7 @@
 //
 // Output records name their objects by a small number into one name table,
 // holding aliases and the class names of objects that have no source.
+#include "report/model/tfrxxmlserializer.h"
 #include "report/output/tfrxdictionary.h"
 
 #include <QHash>
@@ -28,6 +29,8 @@ struct TfrxSourceObject
     const TfrxComponent *Template = nullptr;
     QString Alias;
     QString TemplateText;
+    // The template text split into class and attributes once, for rebuilding.
+    TfrxSplitObjectText TemplateSplit;
     int NameId = -1;
     int PageIndex = 0;
     int BandNumber = -1; // -1 for objects that are not bands
