@@ -126,6 +126,17 @@ void QtCanvas::doTextOut(const TextRun &run)
     m_glyphs.clear();
     m_positions.clear();
     const bool rtl = run.options.testFlag(TextOutOption::RtlReading);
+    const int rotation = font().rotation % 360;
+    // Upright text is placed on the device directly. The clip is applied
+    // only when the run's cell, with room for glyphs that reach out of it,
+    // does not lie inside the clip rectangle anyway: every clip is a saved
+    // state and a clip path in a PDF page, and most memo lines fit.
+    const QRect cell(run.x, run.y, run.width, mf.cellHeight());
+    const int reach = mf.cellHeight();
+    const bool clip = run.options.testFlag(TextOutOption::Clipped)
+                      && (rotation != 0 || !run.clip.contains(cell.adjusted(-reach, -reach, reach, reach)));
+    const bool transform = rotation != 0 || clip;
+    const QPointF origin = transform ? QPointF(0, 0) : QPointF(run.x, run.y);
     int pen = 0;
     for (qsizetype i = 0; i < n; ++i) {
         const int adv = run.advances[i];
@@ -134,7 +145,7 @@ void QtCanvas::doTextOut(const TextRun &run)
             m_glyphs.append(m_glyphBuffer[i]);
             // Right-to-left reading puts the first character at the right end.
             const int left = rtl ? run.width - pen - adv : pen;
-            m_positions.append(QPointF(left, mf.ascent()));
+            m_positions.append(origin + QPointF(left, mf.ascent()));
         }
         pen += adv;
     }
@@ -145,21 +156,27 @@ void QtCanvas::doTextOut(const TextRun &run)
     glyphs.setUnderline(font().style.testFlag(FontStyle::Underline));
     glyphs.setStrikeOut(font().style.testFlag(FontStyle::StrikeOut));
 
-    m_painter.save();
-    if (run.options.testFlag(TextOutOption::Clipped))
-        m_painter.setClipRect(run.clip, Qt::IntersectClip);
-    m_painter.translate(run.x, run.y);
-    if (font().rotation % 360 != 0)
-        m_painter.rotate(-(font().rotation % 360));
+    if (transform) {
+        m_painter.save();
+        if (clip)
+            m_painter.setClipRect(run.clip, Qt::IntersectClip);
+        m_painter.translate(run.x, run.y);
+        if (rotation != 0)
+            m_painter.rotate(-rotation);
+    }
     if (backgroundMode() == BackgroundMode::Opaque)
-        m_painter.fillRect(QRect(0, 0, run.width, mf.cellHeight()), backgroundColor());
+        m_painter.fillRect(QRect(origin.toPoint(), QSize(run.width, mf.cellHeight())), backgroundColor());
     // The cell's background is ours, filled above. The painter's background
     // mode is whatever the last shape left for its pattern gaps, and an image
     // or widget painter in opaque mode draws no glyph run at all.
+    const Qt::BGMode mode = m_painter.backgroundMode();
     m_painter.setBackgroundMode(Qt::TransparentMode);
     m_painter.setPen(font().color);
     m_painter.drawGlyphRun(QPointF(0, 0), glyphs);
-    m_painter.restore();
+    if (transform)
+        m_painter.restore();
+    else
+        m_painter.setBackgroundMode(mode);
 }
 
 void QtCanvas::doFillRect(const QRect &rect)
