@@ -129,8 +129,8 @@ void QtCanvas::doTextOut(const TextRun &run)
     const int rotation = font().rotation % 360;
     // Upright text is placed on the device directly. The clip is applied
     // only when the run's cell, with room for glyphs that reach out of it,
-    // does not lie inside the clip rectangle anyway: every clip is a saved
-    // state and a clip path in a PDF page, and most memo lines fit.
+    // does not lie inside the clip rectangle anyway: saving the painter's
+    // state and clipping costs an image painter more than most memo lines.
     const QRect cell(run.x, run.y, run.width, mf.cellHeight());
     const int reach = mf.cellHeight();
     const bool clip = run.options.testFlag(TextOutOption::Clipped)
