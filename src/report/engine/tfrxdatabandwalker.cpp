@@ -96,7 +96,9 @@ void TfrxDataBandWalker::RunBand(TfrxBand *band)
                     OpenGroups(groups, changed);
                 }
             }
-            lastRow = e.CurrentPosition();
+            // Where the last row starts, for a footer kept with it.
+            if (band->KeepFooter())
+                lastRow = e.CurrentPosition();
             TfrxEngine::Counters &counters = e.m_counters[band];
             e.CurLine = counters.line;
             e.CurLineThrough = counters.lineThrough;

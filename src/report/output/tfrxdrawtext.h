@@ -95,8 +95,6 @@ public:
         QStringList fits, rest;
     };
     Split SplitText() const;
-    // Memo lines that do not fit the layout rectangle's height.
-    QStringList RemainingText() const { return SplitText().rest; }
 
     void PaintText(Canvas &canvas, TfrxHAlign hAlign, TfrxVAlign vAlign);
     // One output line at (x, y), the top of its cell, in `width` device pixels.
